@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "util/Sistema.h"
 #include "util/Util.h"
 #include "util/Windows1252.h"
 
@@ -327,7 +328,7 @@ void TArquivoTXT::LoadFromFile() {
     if (FNomeArquivo.empty()) throw EArquivoTXTErro("\"Nome do Arquivo\" não especificado");
     std::ifstream in(std::filesystem::path(FNomeArquivo), std::ios::binary);
     if (!in)
-        throw EArquivoTXTErro("Não foi possível abrir o arquivo \"" + FNomeArquivo + "\": " + std::strerror(errno));
+        throw EArquivoTXTErro("Não foi possível abrir o arquivo \"" + FNomeArquivo + "\": " + util::DescricaoErroSistema(errno));
     std::ostringstream ss;
     ss << in.rdbuf();
     const std::string bytes = ss.str();

@@ -5,12 +5,28 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "efd/ArquivoTXT.h"
+#include "efd/RegistroList.h"
 
 namespace efd {
 
 class TBlocoSPED;
+
+// Block 9 count lines collected from one block: register code and lines written,
+// in the block's fixed order; codes with no line are left out.
+class TEntradas9900 {
+public:
+    void Adiciona(std::string_view reg, int qtd) {
+        if (qtd > 0) itens_.emplace_back(std::string(reg), qtd);
+    }
+    const std::vector<std::pair<std::string, int>>& Itens() const { return itens_; }
+
+private:
+    std::vector<std::pair<std::string, int>> itens_;
+};
 
 // Builds one register line field by field, in layout order, then hands it to the
 // block when the statement ends:
@@ -70,6 +86,16 @@ public:
 
     // Clears the lines not yet flushed.
     void LimpaConteudo() { ClearConteudo(); }
+
+    // What the generation component reads of every block: the opening register,
+    // the closing register's line count, and the block 9 entries of the codes
+    // between them.
+    virtual TOpenBlocos* RegistroAbertura() { return nullptr; }
+    int32_t QtdLinhasBloco() const { return FContadorLinhas ? *FContadorLinhas : 0; }
+    void ZeraQtdLinhasBloco() {
+        if (FContadorLinhas) *FContadorLinhas = 0;
+    }
+    virtual void EntradasBloco9(TEntradas9900&) const {}
 
 protected:
     friend class TLinha;

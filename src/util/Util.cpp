@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
 
 #include "util/FormatoDecimal.h"
+#include "util/Sistema.h"
 
 namespace util {
 
@@ -61,14 +61,19 @@ void GravaArquivoTexto(const std::string& fileName, std::string_view data, bool 
     std::FILE* f = std::fopen(fileName.c_str(), (append && exists) ? "ab" : "wb");
     if (!f)
         throw std::runtime_error("Não foi possível criar o arquivo \"" + fileName + "\": " +
-                                 std::strerror(errno));
+                                 DescricaoErroSistema(errno));
+    errno = 0;
     bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
     if (ok && addLineBreak) ok = std::fwrite("\r\n", 1, 2, f) == 2;
-    const int saveErrno = errno;
-    if (std::fclose(f) != 0 && ok) ok = false;
+    int erro = ok ? 0 : errno;
+    // A full disk often shows only when the buffered bytes reach it, at close.
+    if (std::fclose(f) != 0 && ok) {
+        ok = false;
+        erro = errno;
+    }
     if (!ok)
         throw std::runtime_error("Erro ao gravar o arquivo \"" + fileName + "\": " +
-                                 std::strerror(saveErrno ? saveErrno : errno));
+                                 DescricaoErroSistema(erro ? erro : EIO));
 }
 
 }  // namespace util
