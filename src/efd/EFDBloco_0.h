@@ -5,6 +5,7 @@
 #include <string>
 
 #include "efd/RegistroList.h"
+#include "util/Currency.h"
 #include "util/Data.h"
 
 namespace efd {
@@ -26,8 +27,28 @@ struct TRegistro0000 {
     TIndAtiv IND_ATIV = TIndAtiv::indAtivIndustrial;
 };
 
-// 0001: opening of block 0.
-struct TRegistro0001 : TOpenBlocos {};
+// 0111: gross revenue apportionment (with 0110 under the apportionment method).
+struct TRegistro0111 {
+    util::Currency REC_BRU_NCUM_TRIB_MI;
+    util::Currency REC_BRU_NCUM_NT_MI;
+    util::Currency REC_BRU_NCUM_EXP;
+    util::Currency REC_BRU_CUM;
+    util::Currency REC_BRU_TOTAL;
+};
+
+// 0110: tax regime of the period.
+struct TRegistro0110 {
+    TCodIncTrib COD_INC_TRIB = TCodIncTrib::codEscrOpIncNaoCumulativo;
+    TIndAproCred IND_APRO_CRED = TIndAproCred::indMetodoApropriacaoDireta;
+    TCodTipoCont COD_TIPO_CONT = TCodTipoCont::codIndTipoConExclAliqBasica;
+    TIndRegCum IND_REG_CUM = TIndRegCum::codRegimeCaixa;
+    TRegistro0111 Registro0111;
+};
+
+// 0001: opening of block 0; the lists below it are added with the registers.
+struct TRegistro0001 : TOpenBlocos {
+    TRegistro0110 Registro0110;
+};
 
 // 0990: closing of block 0.
 struct TRegistro0990 {

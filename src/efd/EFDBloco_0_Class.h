@@ -38,6 +38,8 @@ public:
 
     TRegistro0000* Registro0000New() { return FRegistro0000.get(); }
     TRegistro0001* Registro0001New() { return FRegistro0001.get(); }
+    TRegistro0110* Registro0110New() { return &FRegistro0001->Registro0110; }
+    TRegistro0111* Registro0111New() { return &FRegistro0001->Registro0110.Registro0111; }
 
     void WriteRegistro0000();
     void WriteRegistro0001();
