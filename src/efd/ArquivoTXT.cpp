@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -95,18 +96,44 @@ void TArquivoTXT::CurMascara(std::string value) {
     FCurMascaraParsed = util::ParseMascara(FCurMascara);
 }
 
+namespace {
+
+constexpr uint64_t kUns = 0x0101010101010101ULL;
+constexpr uint64_t kAltos = 0x8080808080808080ULL;
+
+// Non-zero when one of the eight bytes of x is zero.
+constexpr uint64_t ByteZero(uint64_t x) { return (x - kUns) & ~x & kAltos; }
+
+// True when the text holds a control character (below 32, or 127) or the byte
+// `delimitador`. Eight bytes at a time: every text field of every line passes here.
+bool PrecisaAjuste(std::string_view v, int delimitador) {
+    const char* p = v.data();
+    size_t n = v.size();
+    const uint64_t delim = delimitador >= 0 ? kUns * static_cast<unsigned char>(delimitador) : 0;
+    while (n >= 8) {
+        uint64_t x;
+        std::memcpy(&x, p, 8);
+        // Bytes below 0x20 (only those below 0x80 count: ~x drops the high ones).
+        uint64_t achado = (x - kUns * 0x20) & ~x & kAltos;
+        achado |= ByteZero(x ^ (kUns * 0x7F));
+        if (delimitador >= 0) achado |= ByteZero(x ^ delim);
+        if (achado) return true;
+        p += 8;
+        n -= 8;
+    }
+    for (; n > 0; --n, ++p)
+        if (EhControle(*p) || (delimitador >= 0 && static_cast<unsigned char>(*p) == delimitador)) return true;
+    return false;
+}
+
+}  // namespace
+
 std::string_view TArquivoTXT::PreparaTexto(std::string_view value, std::string& scratch,
                                            bool stripDelimiter) const {
     const bool comDelimitador = stripDelimiter && !FDelimitador.empty();
-    bool precisaCopia = false;
-    for (char c : value) {
-        if (EhControle(c) || (comDelimitador && c == FDelimitador[0])) {
-            precisaCopia = true;
-            break;
-        }
-    }
+    const int delimitador = comDelimitador ? static_cast<unsigned char>(FDelimitador[0]) : -1;
     std::string_view t = value;
-    if (precisaCopia) {
+    if (PrecisaAjuste(value, delimitador)) {
         scratch.assign(value);
         if (comDelimitador) {
             for (size_t p = scratch.find(FDelimitador); p != std::string::npos; p = scratch.find(FDelimitador, p))

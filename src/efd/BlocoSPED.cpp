@@ -27,6 +27,13 @@ TLinha& TLinha::TNulo(std::string_view v, int n) {
     bloco_.AppendLFillTexto(linha_, v, n, true, '0');
     return *this;
 }
+TLinha& TLinha::C(std::string_view code) {
+    // Layout codes come from constant tables: no blanks, control characters or
+    // delimiters to strip, so they are written as they stand.
+    bloco_.AppendDelimitador(linha_);
+    linha_.append(code);
+    return *this;
+}
 TLinha& TLinha::I(int64_t v) {
     bloco_.AppendLFillInteiro(linha_, v, 0, false, '0');
     return *this;

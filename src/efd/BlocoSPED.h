@@ -44,7 +44,7 @@ public:
     TLinha& T(std::string_view v);                      // T: text, trimmed
     TLinha& T(std::string_view v, int n);               // Tn: cut or left-filled with "0" to n
     TLinha& TNulo(std::string_view v, int n);           // text with the null flag: empty stays empty
-    TLinha& C(std::string_view code) { return T(code); }  // enumeration code
+    TLinha& C(std::string_view code);                   // enumeration code (from the code tables)
     TLinha& I(int64_t v);                               // I
     TLinha& I(int64_t v, int n);                        // In
     TLinha& INulo(int64_t v, int n = 0);                // integer with the null flag: 0 is empty

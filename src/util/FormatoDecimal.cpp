@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace util {
 namespace {
@@ -22,13 +23,22 @@ constexpr std::array<uint64_t, 19> kPow10 = {
 void AppendDigits(std::string& out, std::string_view digits, int decimals, char decimalSep,
                   char thousandsSep) {
     const size_t intLen = digits.size() - static_cast<size_t>(decimals);
-    if (thousandsSep == '\0') {
-        out.append(digits.data(), intLen);
-    } else {
-        for (size_t i = 0; i < intLen; ++i) {
-            if (i > 0 && (intLen - i) % 3 == 0) out.push_back(thousandsSep);
-            out.push_back(digits[i]);
+    if (thousandsSep == '\0' && digits.size() < 64) {
+        // The common case builds the field in a stack buffer and appends it once.
+        char buf[72];
+        std::memcpy(buf, digits.data(), intLen);
+        size_t n = intLen;
+        if (decimals > 0) {
+            buf[n++] = decimalSep;
+            std::memcpy(buf + n, digits.data() + intLen, static_cast<size_t>(decimals));
+            n += static_cast<size_t>(decimals);
         }
+        out.append(buf, n);
+        return;
+    }
+    for (size_t i = 0; i < intLen; ++i) {
+        if (thousandsSep != '\0' && i > 0 && (intLen - i) % 3 == 0) out.push_back(thousandsSep);
+        out.push_back(digits[i]);
     }
     if (decimals > 0) {
         out.push_back(decimalSep);
@@ -36,14 +46,29 @@ void AppendDigits(std::string& out, std::string_view digits, int decimals, char 
     }
 }
 
+constexpr char kPares[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // Digit text of `n`, left-padded with zeros to at least `minLen` characters.
+// Two digits per division: this runs for every amount of every line.
 std::string_view UIntDigits(char* buf, size_t bufLen, uint64_t n, size_t minLen) {
     char* end = buf + bufLen;
     char* p = end;
-    do {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
+    while (n >= 100) {
+        const size_t par = static_cast<size_t>(n % 100) * 2;
+        n /= 100;
+        *--p = kPares[par + 1];
+        *--p = kPares[par];
+    }
+    if (n >= 10) {
+        const size_t par = static_cast<size_t>(n) * 2;
+        *--p = kPares[par + 1];
+        *--p = kPares[par];
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
     while (static_cast<size_t>(end - p) < minLen) *--p = '0';
     return {p, static_cast<size_t>(end - p)};
 }

@@ -1,6 +1,7 @@
 #include "util/Windows1252.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace util {
 namespace {
@@ -65,8 +66,15 @@ void AppendUtf8(std::string& out, char32_t cp) {
 void AppendWindows1252(std::string& out, std::string_view utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
-        // Runs of plain ASCII, the usual case, are copied as they are.
+        // Runs of plain ASCII, the usual case, are copied as they are; the run's end
+        // is found eight bytes at a time.
         size_t j = i;
+        while (j + 8 <= utf8.size()) {
+            uint64_t x;
+            std::memcpy(&x, utf8.data() + j, 8);
+            if (x & 0x8080808080808080ULL) break;
+            j += 8;
+        }
         while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80) ++j;
         out.append(utf8.data() + i, j - i);
         i = j;
