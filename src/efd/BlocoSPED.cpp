@@ -62,6 +62,14 @@ TLinha& TLinha::NV(const Variante& v) {
     bloco_.AppendLFillNumero(linha_, v.value_or(0.0), 0, 2, false, '0', {});
     return *this;
 }
+TLinha& TLinha::N(util::Currency v, bool nulo) {
+    bloco_.AppendLFillMoeda(linha_, v, 0, 2, nulo, '0', {});
+    return *this;
+}
+TLinha& TLinha::NV(const Variante& v, bool nulo) {
+    bloco_.AppendLFillNumero(linha_, v.value_or(0.0), 0, 2, nulo, '0', {});
+    return *this;
+}
 TLinha& TLinha::D(util::Data v) {
     bloco_.AppendLFillData(linha_, v, "ddmmyyyy", true);
     return *this;

@@ -54,6 +54,9 @@ public:
     TLinha& NNulo(double v) { return NNulo(util::Currency::FromDouble(v)); }
     TLinha& NM(util::Currency v, std::string_view mascara);  // N through another mask ("0.0000")
     TLinha& NV(const Variante& v);                      // NV: unassigned counts as zero
+    // N or NV, with the null flag when `nulo` (a cancelled document's amounts).
+    TLinha& N(util::Currency v, bool nulo);
+    TLinha& NV(const Variante& v, bool nulo);
     TLinha& D(util::Data v);                            // D: ddmmyyyy, empty when no date
     TLinha& F(double v, int decimais);                  // Fd
     TLinha& FNulo(double v, int decimais);              // Fd with the null flag

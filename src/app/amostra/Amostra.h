@@ -20,11 +20,13 @@ struct OpcoesAmostra {
 inline constexpr const char* kCnpjEmpresa = "11222333000181";
 inline constexpr const char* kParticipanteCnpj = "F0001";   // a supplier with a CNPJ
 inline constexpr const char* kParticipanteCpf = "C0001";    // a customer with a CPF
+inline constexpr const char* kCnpjParticipante = "11222333000262";  // CNPJ of kParticipanteCnpj
 inline constexpr const char* kItem = "PRD001";
 inline constexpr const char* kItemServico = "SRV001";
 inline constexpr const char* kUnidade = "UN";
 inline constexpr const char* kNatureza = "5102";
 inline constexpr const char* kConta = "3.01.01.001";
+inline constexpr const char* kInfComplementar = "INF01";   // a 0450 text
 
 // One function per block; each fills only its own block (block 0 first).
 void PreencheBloco0(efd::TGeradorEFD& sped, const OpcoesAmostra& o);
