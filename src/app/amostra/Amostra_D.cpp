@@ -16,7 +16,7 @@ Currency Valor(double v) { return Currency::FromDouble(v); }
 // by its modulo-11 check digit.
 std::string ChaveAcesso(util::Data emissao, const char* cnpj, const char* modelo, int serie, int numero,
                         int codigo) {
-    char base[44];
+    char base[64];  // 43 digits when every part has its width
     std::snprintf(base, sizeof base, "35%02d%02u%s%s%03d%09d1%08d", emissao.Ano() % 100, emissao.Mes(), cnpj,
                   modelo, serie, numero, codigo);
     int soma = 0, peso = 2;
@@ -26,7 +26,7 @@ std::string ChaveAcesso(util::Data emissao, const char* cnpj, const char* modelo
     }
     const int resto = soma % 11;
     const int dv = resto < 2 ? 0 : 11 - resto;
-    return std::string(base) + static_cast<char>('0' + dv);
+    return std::string(base, 43) + static_cast<char>('0' + dv);
 }
 
 // A CT-e bought from the supplier: freight on a sale, borne by the company.
