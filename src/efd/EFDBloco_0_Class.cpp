@@ -19,6 +19,14 @@ size_t Caracteres(std::string_view s) {
         std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+// Width of a phone field: ten characters, filled with zeros, but a longer number
+// (a mobile with its area code has eleven digits) is written whole, never cut.
+int LarguraTelefone(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
+    return Caracteres(s) > 10 ? 0 : 10;
+}
+
 template <class Lista, class Campo>
 bool Localiza(const Lista& lista, std::string_view valor, Campo campo) {
     for (const auto& r : lista)
@@ -196,8 +204,8 @@ void TBloco_0::WriteRegistro0100() {
             .T(r.NUM)
             .T(r.COMPL)
             .T(r.BAIRRO)
-            .T(r.FONE, 10)
-            .TNulo(r.FAX, 10)
+            .T(r.FONE, LarguraTelefone(r.FONE))
+            .TNulo(r.FAX, LarguraTelefone(r.FAX))
             .T(r.EMAIL)
             .I(r.COD_MUN, 7);
     }

@@ -588,3 +588,28 @@ TEST(Bloco0, Registro0500Checks) {
                            "(0-0500) O código da natureza da conta/grupo de contas \"\" digitado é inválido!",
                            "(0-0500) O indicador \"\" do tipo de conta, deve ser informado  S ou A!"}));
 }
+
+// Phones are filled to ten characters, but an eleven-digit mobile keeps its last digit.
+TEST(Bloco0, Registro0100Phones) {
+    struct Caso { std::string fone, fax, campos; };
+    const Caso casos[] = {
+        {"1133334444", "", "|1133334444||"},
+        {"33334444", "33335555", "|0033334444|0033335555|"},
+        {"11987654321", "11987654321", "|11987654321|11987654321|"},
+        {"", "", "|0000000000||"},
+    };
+    for (const auto& c : casos) {
+        Bloco0 t;
+        TRegistro0100* r = t.b.Registro0100New();
+        r->NOME = "ANA";
+        r->CPF = "52998224725";
+        r->CRC = "SP1";
+        r->FONE = c.fone;
+        r->FAX = c.fax;
+        r->COD_MUN = 3550308;
+        const auto linhas = t.Linhas("0100");
+        ASSERT_EQ(linhas.size(), 1u);
+        EXPECT_EQ(linhas[0], "|0100|ANA|52998224725|SP1||00000000|||||" + c.campos.substr(1) + "|3550308|")
+            << c.fone;
+    }
+}
