@@ -5,10 +5,17 @@
 // message through the data-check hook, which never stops the file.
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace util {
+
+// Raised by a validator with RaiseExcept, and for a document kind it does not know.
+class EValidadorErro : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 enum class TValTipoDocto {
     docCPF, docCNPJ, docUF, docInscEst, docNumCheque, docPIS, docCEP, docCartaoCredito, docSuframa,
@@ -17,7 +24,9 @@ enum class TValTipoDocto {
 
 enum class TCalcDigFormula { frModulo11, frModulo10PIS, frModulo10 };
 
-// Weighted-sum check-digit calculator.
+// Weighted-sum check-digit calculator. The digits of Documento are weighed from
+// the last to the first, the weight stepping from MultiplicadorInicial towards
+// MultiplicadorFinal and wrapping back; a non-digit counts as 0.
 class TCalcDigito {
 public:
     std::string Documento;
@@ -29,11 +38,15 @@ public:
     int SomaDigitos = 0;
     TCalcDigFormula FormulaDigito = TCalcDigFormula::frModulo11;
 
+    // Sets SomaDigitos, ModuloFinal and DigitoFinal. Each call starts a new sum,
+    // so the same calculator gives the first and then the second check digit.
     void Calcular();
     // Weights 2 to 9, current weight 0, modulo 11.
     void CalculoPadrao();
 };
 
+// Validates one document. This system checks CPF, CNPJ and UF; every other kind
+// is reported as not supported (never as valid).
 class TValidador {
 public:
     const std::string& DoctoValidado() const { return FDoctoValidado; }
@@ -52,9 +65,17 @@ public:
     std::function<void(const std::string&)> OnMsgErro;
 
     // True when the document is valid; sets MsgErro, DoctoValidado and DigitoCalculado.
+    // With RaiseExcept an invalid document raises EValidadorErro instead; a kind
+    // outside TValTipoDocto always raises.
     bool Validar();
 
 private:
+    void ValidaCNPJ();
+    void ValidaCPF();
+    void ValidaUF();
+    // Left-pads DoctoValidado with "0" to `tamanho` when AjustarTamanho is set.
+    void AjustaTamanho(size_t tamanho);
+
     std::string FDoctoValidado;
     std::string FMsgErro;
     std::string FDigitoCalculado;
@@ -66,7 +87,7 @@ std::string ConfereDocumento(TValTipoDocto tipo, std::string_view documento, std
 
 bool CNPJValido(std::string_view cnpj);       // empty counts as valid
 bool CPFValido(std::string_view cpf);         // empty counts as valid
-bool UFValida(std::string_view uf);           // empty is invalid
+bool UFValida(std::string_view uf);           // empty is invalid; "EX" (abroad) is valid
 bool MunicipioValido(int64_t codigo);         // official IBGE code, or 9999999 (abroad)
 bool GeneroValido(std::string_view genero);   // "00" to "99"
 
