@@ -527,6 +527,8 @@ TEST(BlocoD, ThroughTheGeneratorBlock9CountsEveryRegister) {
     sped.DT_INI(Data::FromYMD(2013, 1, 1));
     sped.DT_FIN(Data::FromYMD(2013, 1, 31));
     sped.Bloco_0().Registro0000().COD_VER = TCodVer::vlVersao320;
+    sped.Bloco_0().Registro0000().UF = "SP";  // a valid company: 0000 reports nothing
+    sped.Bloco_0().Registro0000().COD_MUN = 3550308;
     sped.Bloco_0().Registro0001().IND_MOV = TIndMov::imSemDados;
 
     TBloco_D& d = sped.Bloco_D();
