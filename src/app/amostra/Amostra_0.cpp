@@ -81,7 +81,7 @@ void PreencheBloco0(efd::TGeradorEFD& sped, const OpcoesAmostra& o) {
     fornecedor->COD_PART = kParticipanteCnpj;
     fornecedor->NOME = "FORNECEDOR DE AMOSTRA S.A.";
     fornecedor->COD_PAIS = "01058";
-    fornecedor->CNPJ = "12345678000195";
+    fornecedor->CNPJ = kCnpjParticipante;  // the issuer inside the sample's access keys
     fornecedor->IE = "ISENTO";
     fornecedor->COD_MUN = 3304557;
     fornecedor->ENDERECO = "RUA DO OUVIDOR";
@@ -156,7 +156,7 @@ void PreencheBloco0(efd::TGeradorEFD& sped, const OpcoesAmostra& o) {
     natureza->DESCR_NAT = "VENDA DE MERCADORIA ADQUIRIDA DE TERCEIROS";
 
     TRegistro0450* texto = b.Registro0450New();
-    texto->COD_INF = "1";
+    texto->COD_INF = kInfComplementar;
     texto->TXT = "DOCUMENTO EMITIDO POR ME OU EPP OPTANTE PELO SIMPLES NACIONAL";
 
     TRegistro0500* grupo = b.Registro0500New();
