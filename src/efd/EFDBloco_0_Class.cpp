@@ -4,6 +4,7 @@
 #include <string>
 
 #include "util/Validador.h"
+#include "util/Windows1252.h"
 
 namespace efd {
 namespace {
@@ -21,10 +22,12 @@ size_t Caracteres(std::string_view s) {
 
 // Width of a phone field: ten characters, filled with zeros, but a longer number
 // (a mobile with its area code has eleven digits) is written whole, never cut.
-int LarguraTelefone(std::string_view s) {
+// A phone is written as its digits, up to the eleven a mobile number with area
+// code has: no zeros in front, and an empty phone stays empty.
+std::string_view Telefone(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return Caracteres(s) > 10 ? 0 : 10;
+    return s.substr(0, util::BytesDosPrimeirosCaracteres(s, 11));
 }
 
 template <class Lista, class Campo>
@@ -204,8 +207,8 @@ void TBloco_0::WriteRegistro0100() {
             .T(r.NUM)
             .T(r.COMPL)
             .T(r.BAIRRO)
-            .T(r.FONE, LarguraTelefone(r.FONE))
-            .TNulo(r.FAX, LarguraTelefone(r.FAX))
+            .T(Telefone(r.FONE))
+            .T(Telefone(r.FAX))
             .T(r.EMAIL)
             .I(r.COD_MUN, 7);
     }

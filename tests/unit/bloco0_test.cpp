@@ -589,14 +589,16 @@ TEST(Bloco0, Registro0500Checks) {
                            "(0-0500) O indicador \"\" do tipo de conta, deve ser informado  S ou A!"}));
 }
 
-// Phones are filled to ten characters, but an eleven-digit mobile keeps its last digit.
+// Phones keep their digits: no zeros in front, an eleven-digit mobile whole, an
+// empty phone empty; only what passes eleven characters is cut.
 TEST(Bloco0, Registro0100Phones) {
     struct Caso { std::string fone, fax, campos; };
     const Caso casos[] = {
         {"1133334444", "", "|1133334444||"},
-        {"33334444", "33335555", "|0033334444|0033335555|"},
+        {"33334444", "33335555", "|33334444|33335555|"},
         {"11987654321", "11987654321", "|11987654321|11987654321|"},
-        {"", "", "|0000000000||"},
+        {"", "", "|||"},
+        {"119876543210", "", "|11987654321||"},
     };
     for (const auto& c : casos) {
         Bloco0 t;
