@@ -37,11 +37,15 @@ struct TRegistroC110 {
 };
 using TRegistroC110List = TRegistroList<TRegistroC110>;
 
-// C111: judicial or administrative process of the document.
-struct TRegistroC111 {
+// C111, C188, C198, C489, C499, C509, C609, C830, C890: judicial or administrative
+// process of the parent register.
+struct TRegistroProcessoC {
     std::string NUM_PROC;
     TOrigemProcesso IND_PROC = TOrigemProcesso::opJusticaFederal;
 };
+
+// C111: process of the document.
+struct TRegistroC111 : TRegistroProcessoC {};
 using TRegistroC111List = TRegistroList<TRegistroC111>;
 
 // C120: import operation.
@@ -189,11 +193,6 @@ struct TRegistroC185 {
 };
 using TRegistroC185List = TRegistroList<TRegistroC185>;
 
-// C188, C198, C489, C499, C509, C609, C830, C890: process of the parent register.
-struct TRegistroProcessoC {
-    std::string NUM_PROC;
-    TOrigemProcesso IND_PROC = TOrigemProcesso::opJusticaFederal;
-};
 struct TRegistroC188 : TRegistroProcessoC {};
 using TRegistroC188List = TRegistroList<TRegistroC188>;
 

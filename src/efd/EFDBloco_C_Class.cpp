@@ -283,15 +283,13 @@ void TBloco_C::WriteRegistroC100(TRegistroC100& r) {
         N(l, r.VL_COFINS_ST, cancelado);
     }
     Escreve(*this, r.RegistroC110, RegistroC110Count, &TBloco_C::WriteRegistroC110);
-    Escreve(*this, r.RegistroC111, RegistroC111Count, &TBloco_C::WriteRegistroC111);
+    WriteProcessos("C111", r.RegistroC111, RegistroC111Count);
     Escreve(*this, r.RegistroC120, RegistroC120Count, &TBloco_C::WriteRegistroC120);
     Escreve(*this, r.RegistroC170, RegistroC170Count, &TBloco_C::WriteRegistroC170);
     Escreve(*this, r.RegistroC175, RegistroC175Count, &TBloco_C::WriteRegistroC175);
 }
 
 void TBloco_C::WriteRegistroC110(const TRegistroC110& r) { Linha("C110").T(r.COD_INF).T(r.TXT_COMPL); }
-
-void TBloco_C::WriteRegistroC111(const TRegistroC111& r) { Linha("C111").T(r.NUM_PROC).C(Codigo(r.IND_PROC)); }
 
 void TBloco_C::WriteRegistroC120(const TRegistroC120& r) {
     // No drawback act stays an empty field rather than twenty zeros.
@@ -644,11 +642,10 @@ void TBloco_C::WriteRegistroC505(const TRegistroC505& r) {
 }
 
 void TBloco_C::WriteRegistroC600(TRegistroC600& r) {
-    // No series stays an empty field rather than four zeros.
     Linha("C600")
         .T(r.COD_MOD, 2)
         .I(r.COD_MUN, 7)
-        .TNulo(r.SER, 4)
+        .T(r.SER, 4)
         .I(r.SUB, 3)
         .I(r.COD_CONS, 2)
         .N(ComoValor(r.QTD_CONS))

@@ -166,7 +166,6 @@ private:
     void WriteFilhosC010(TRegistroC010& r);
     void WriteRegistroC100(TRegistroC100& r);
     void WriteRegistroC110(const TRegistroC110& r);
-    void WriteRegistroC111(const TRegistroC111& r);
     void WriteRegistroC120(const TRegistroC120& r);
     void WriteRegistroC170(const TRegistroC170& r);
     void WriteRegistroC175(const TRegistroC175& r);
@@ -198,7 +197,7 @@ private:
     void WriteRegistroC860(TRegistroC860& r);
     void WriteRegistroC870(const TRegistroC870& r);
     void WriteRegistroC880(const TRegistroC880& r);
-    // C188, C198, C489, C499, C509, C609, C890: the processes of one parent.
+    // C111, C188, C198, C489, C499, C509, C609, C890: the processes of one parent.
     template <class R>
     void WriteProcessos(std::string_view reg, TRegistroList<R>& lista, int& contador);
 

@@ -444,7 +444,6 @@ TEST(BlocoC, FieldFormsOfTheOtherRegisters) {
         {"C600 count written as an amount", "C600", [](auto& c) { c.RegistroC600New()->QTD_CONS = 5; }, 7, "5,00"},
         {"C600 municipality has seven digits", "C600", [](auto& c) { c.RegistroC600New()->COD_MUN = 3550308; }, 3,
          "3550308"},
-        {"C600 no series stays empty", "C600", [](auto& c) { c.RegistroC600New(); }, 4, ""},
         {"C600 series filled to four", "C600", [](auto& c) { c.RegistroC600New()->SER = "1"; }, 4, "0001"},
         {"C120 no drawback act stays empty", "C120", [](auto& c) { c.RegistroC100New(); c.RegistroC120New(); }, 6, ""},
         {"C120 simplified import", "C120",
