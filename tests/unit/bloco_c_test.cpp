@@ -416,7 +416,7 @@ TEST(BlocoC, C500ByLayoutVersion) {
     }
 }
 
-// The forms of Part-3.6-style registers that differ from a plain field.
+// Field forms of the other registers of the block that differ from a plain field.
 TEST(BlocoC, FieldFormsOfTheOtherRegisters) {
     struct Caso {
         const char* regra;
@@ -648,6 +648,10 @@ TEST(BlocoC, PrinterItemEvents) {
         chamadas.push_back("C495");
     });
     EXPECT_TRUE(static_cast<bool>(c.OnBeforeWriteRegistroC481));  // stored in the block
+    // The "after" events are held but never called.
+    c.OnAfterWriteRegistroC481 = [&](TRegistroC481*, bool&, bool&, bool&, bool&, bool&) {
+        chamadas.push_back("depois C481");
+    };
 
     c.WriteRegistroC001();
     std::vector<std::string> linhas;
