@@ -61,6 +61,7 @@ TGeradorEFD::TGeradorEFD() {
     ReplaceDelimitador(true);
     CurMascara("#0.00");
     TrimString(true);
+    FEventsBloco_C = std::make_unique<TEventsBloco_C>(*FBloco_C);
 }
 
 TGeradorEFD::~TGeradorEFD() = default;

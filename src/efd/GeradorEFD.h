@@ -54,6 +54,8 @@ public:
     TBloco_I& Bloco_I() { return *FBloco_I; }
     TBloco_M& Bloco_M() { return *FBloco_M; }
     TBloco_P& Bloco_P() { return *FBloco_P; }
+    // Block C's write events (OnBeforeWriteRegistroC481 ...), stored in Bloco_C.
+    TEventsBloco_C& EventsBloco_C() { return *FEventsBloco_C; }
 
     // Output folder, always ending in a path separator when not empty.
     const std::string& Path() const { return FPath; }
@@ -132,6 +134,7 @@ private:
     std::unique_ptr<TBloco_P> FBloco_P;
     std::unique_ptr<TBloco_1> FBloco_1;
     std::unique_ptr<TBloco_9> FBloco_9;
+    std::unique_ptr<TEventsBloco_C> FEventsBloco_C;
 };
 
 }  // namespace efd
