@@ -349,7 +349,7 @@ void TBloco_F::WriteRegistroF510(const TRegistroF010& pai) {
             .N(r.ALIQ_COFINS_QUANT)
             .N(r.VL_COFINS)
             .T(r.COD_MOD)
-            .I(r.CFOP, 4)
+            .INulo(r.CFOP, 4)  // like its siblings: no CFOP is an empty field, never 0000
             .T(r.COD_CTA)
             .T(r.INFO_COMPL);
         WriteRegistroF519(r);
