@@ -311,9 +311,10 @@ TEST(BlocoF, F205ForEveryF200UnlessTheRegimeIsOnlyCumulative) {
                       : std::vector<std::string>{"F001", "F010", "F200", "F200", "F210", "F990"};
         EXPECT_EQ(teste::Codigos(linhas), esperado) << Codigo(c.regime);
         EXPECT_EQ(b.f.RegistroF205Count, c.comF205 ? 2 : 0);
-        if (c.comF205)
+        if (c.comF205) {
             EXPECT_EQ(teste::LinhasDe(linhas, "F205")[1],
                       "|F205|0,00|0,00|500,00|0,00|0,00|01|1,6500|0,00|0,00|0,00|0,00|50|7,6000|0,00|0,00|0,00|0,00|");
+        }
     }
 }
 

@@ -161,7 +161,10 @@ TEST(BlocoI, EveryRegisterInTreeOrderWithItsLayoutFieldCount) {
 
 TEST(BlocoI, WrittenInTwoCallsThroughTheGenerationComponent) {
     teste::PastaTemporaria pasta;
-    Data::FixaHoje(Data::FromYMD(2014, 3, 10));
+    struct Hoje {
+        Hoje() { Data::FixaHoje(Data::FromYMD(2014, 3, 10)); }
+        ~Hoje() { Data::FixaHoje(std::nullopt); }
+    } hoje;
     std::vector<std::string> erros;
     {
         TGeradorEFD sped;
@@ -212,7 +215,6 @@ TEST(BlocoI, WrittenInTwoCallsThroughTheGenerationComponent) {
                   "|I100|3000,00|01|0,00|0,00|3000,00|0,65|19,50|3000,00|4,00|120,00||");
         EXPECT_EQ(teste::LinhasDe(linhas, "9900|I100"), std::vector<std::string>{"|9900|I100|3|"});
     }
-    Data::FixaHoje(std::nullopt);
     EXPECT_TRUE(erros.empty());
 }
 

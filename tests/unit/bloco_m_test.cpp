@@ -172,7 +172,9 @@ TEST(BlocoM, PayrollContributionOnlyWithAPayrollAboveZero) {
         const auto m350 = teste::LinhasDe(b.Escreve(), "M350");
         EXPECT_EQ(m350.size(), c.escreve ? 1u : 0u) << c.folha;
         EXPECT_EQ(b.m.RegistroM350Count, c.escreve ? 1 : 0) << c.folha;
-        if (c.escreve) EXPECT_EQ(m350[0], "|M350|0,01|0,00|50000,00|1,00|500,00|");
+        if (c.escreve) {
+            EXPECT_EQ(m350[0], "|M350|0,01|0,00|50000,00|1,00|500,00|");
+        }
     }
 }
 
