@@ -24,7 +24,7 @@ struct CodigosEnum<TIndAj> {
 
 // M110, M220, M510, M620 COD_AJ: where the adjustment comes from
 enum class TCodAj {
-    codAjAcaoJudicial, codAjProcessoAdministrativo, codAjLegislacaoTributaria, codAjEspecificoRTT,
+    codAjAcaoJudicial, codAjProcessoAdministrativo, codAjLegislacaoTributaria, codAjOrigemRTT,
     codAjOutrasSituacoes, codAjEstorno
 };
 template <>
