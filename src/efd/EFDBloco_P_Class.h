@@ -1,5 +1,7 @@
 #pragma once
 // Writer of block P: holds the block's register tree and turns it into lines.
+// Every call of WriteRegistroP001 writes P001 and the whole tree below it; no list
+// is emptied.
 #include <memory>
 
 #include "efd/BlocoSPED.h"
@@ -27,7 +29,15 @@ public:
     int RegistroP200Count = 0;
     int RegistroP210Count = 0;
 
+    // Each New puts the record under the last record of every level above it; with
+    // no parent, EListError.
     TRegistroP001* RegistroP001New() { return FRegistroP001.get(); }
+    TRegistroP010* RegistroP010New() { return FRegistroP001->RegistroP010.New(); }
+    TRegistroP100* RegistroP100New() { return FRegistroP001->RegistroP010.Ultimo()->RegistroP100.New(); }
+    TRegistroP110* RegistroP110New();
+    TRegistroP199* RegistroP199New();
+    TRegistroP200* RegistroP200New() { return FRegistroP001->RegistroP200.New(); }
+    TRegistroP210* RegistroP210New() { return FRegistroP001->RegistroP200.Ultimo()->RegistroP210.New(); }
 
     void WriteRegistroP001();
     void WriteRegistroP990();
@@ -38,6 +48,13 @@ public:
     void EntradasBloco9(TEntradas9900& e) const override;
 
 private:
+    void WriteRegistroP010();
+    void WriteRegistroP100(const TRegistroP010& reg);
+    void WriteRegistroP110(const TRegistroP100& reg);
+    void WriteRegistroP199(const TRegistroP100& reg);
+    void WriteRegistroP200();
+    void WriteRegistroP210(const TRegistroP200& reg);
+
     std::unique_ptr<TRegistroP001> FRegistroP001;
     std::unique_ptr<TRegistroP990> FRegistroP990;
 };
