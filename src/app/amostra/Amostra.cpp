@@ -1,9 +1,24 @@
 #include "app/amostra/Amostra.h"
 
 #include <array>
+#include <cstdio>
 #include <utility>
 
 namespace amostra {
+
+std::string ChaveAcesso(util::Data emissao, const char* cnpj, const char* modelo, int serie, int numero,
+                        int codigo) {
+    char base[64];  // 43 digits when every part has its width
+    std::snprintf(base, sizeof base, "35%02d%02u%.14s%.2s%03d%09d1%08d", emissao.Ano() % 100, emissao.Mes(), cnpj,
+                  modelo, serie, numero, codigo);
+    int soma = 0, peso = 2;
+    for (int i = 42; i >= 0; --i) {
+        soma += (base[i] - '0') * peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    const int resto = soma % 11;
+    return std::string(base, 43) + static_cast<char>('0' + (resto < 2 ? 0 : 11 - resto));
+}
 
 bool VersaoDoLayout(const std::string& texto, efd::TCodVer& versao) {
     using efd::TCodVer;

@@ -28,6 +28,12 @@ inline constexpr const char* kNatureza = "5102";
 inline constexpr const char* kConta = "3.01.01.001";
 inline constexpr const char* kInfComplementar = "INF01";   // a 0450 text
 
+// An electronic document's access key (NF-e, CT-e...): state (SP), year and month
+// of issue, issuer's CNPJ, model, series, number, issue form, numeric code, then the
+// modulo-11 check digit over the 43 digits before it (weights 2 to 9 from the right).
+std::string ChaveAcesso(util::Data emissao, const char* cnpj, const char* modelo, int serie, int numero,
+                        int codigo);
+
 // One function per block; each fills only its own block (block 0 first).
 void PreencheBloco0(efd::TGeradorEFD& sped, const OpcoesAmostra& o);
 void PreencheBlocoA(efd::TGeradorEFD& sped, const OpcoesAmostra& o);

@@ -13,29 +13,12 @@ using util::Currency;
 using util::Data;
 
 // Code of the complementary information (0450) that C110 refers to.
-constexpr const char* kInformacao = "000001";
+constexpr const char* kInformacao = kInfComplementar;
 // The utility company and the supplier of the consolidated purchases, by CNPJ.
-constexpr const char* kCnpjFornecedor = "11444777000161";
+constexpr const char* kCnpjFornecedor = kCnpjParticipante;
 constexpr const char* kProcesso = "0001234-56.2015.4.03.6100";
 
 Currency Valor(double v) { return Currency::FromDouble(v); }
-
-// An electronic document's access key: state (SP), year and month of issue, issuer's
-// CNPJ, model, series, number, issue form, numeric code, then the modulo-11 check
-// digit over the 43 digits before it (weights 2 to 9 from the right).
-std::string Chave(Data emissao, std::string_view cnpj, std::string_view modelo, int serie, int numero) {
-    char base[48];
-    std::snprintf(base, sizeof base, "35%02d%02u%.14s%.2s%03d%09d1%08d", emissao.Ano() % 100, emissao.Mes(),
-                  cnpj.data(), modelo.data(), serie, numero, numero * 7 % 100000000);
-    int soma = 0, peso = 2;
-    for (int i = 42; i >= 0; --i) {
-        soma += (base[i] - '0') * peso;
-        peso = peso == 9 ? 2 : peso + 1;
-    }
-    const int resto = soma % 11;
-    base[43] = static_cast<char>('0' + (resto < 2 ? 0 : 11 - resto));
-    return std::string(base, 44);
-}
 
 void Processo(efd::TRegistroProcessoC& r) {
     r.NUM_PROC = kProcesso;
@@ -54,7 +37,7 @@ void Documentos(efd::TBloco_C& c, const OpcoesAmostra& o) {
     venda.COD_MOD = "55";
     venda.SER = "001";
     venda.NUM_DOC = "1001";
-    venda.CHV_NFE = Chave(dia5, kCnpjEmpresa, "55", 1, 1001);
+    venda.CHV_NFE = ChaveAcesso(dia5, kCnpjEmpresa, "55", 1, 1001, 1001 * 7);
     venda.DT_DOC = dia5;
     venda.DT_E_S = dia5;
     venda.VL_DOC = Valor(1150);
@@ -127,7 +110,7 @@ void Documentos(efd::TBloco_C& c, const OpcoesAmostra& o) {
     importacao.COD_MOD = "55";
     importacao.SER = "001";
     importacao.NUM_DOC = "1002";
-    importacao.CHV_NFE = Chave(dia5, kCnpjEmpresa, "55", 1, 1002);
+    importacao.CHV_NFE = ChaveAcesso(dia5, kCnpjEmpresa, "55", 1, 1002, 1002 * 7);
     importacao.DT_DOC = dia5;
     importacao.DT_E_S = o.inicio.MaisDias(6);
     importacao.VL_DOC = Valor(5000);
@@ -173,7 +156,7 @@ void Documentos(efd::TBloco_C& c, const OpcoesAmostra& o) {
     cancelada.COD_SIT = efd::TCodSit::sdfCancelado;
     cancelada.SER = "001";
     cancelada.NUM_DOC = "1003";
-    cancelada.CHV_NFE = Chave(dia5, kCnpjEmpresa, "55", 1, 1003);
+    cancelada.CHV_NFE = ChaveAcesso(dia5, kCnpjEmpresa, "55", 1, 1003, 1003 * 7);
     cancelada.DT_DOC = dia5;
     cancelada.VL_DOC = Valor(90);
 
@@ -219,7 +202,7 @@ void Documentos(efd::TBloco_C& c, const OpcoesAmostra& o) {
     nfce.COD_MOD = "65";
     nfce.SER = "001";
     nfce.NUM_DOC = "15";
-    nfce.CHV_NFE = Chave(dia5, kCnpjEmpresa, "65", 1, 15);
+    nfce.CHV_NFE = ChaveAcesso(dia5, kCnpjEmpresa, "65", 1, 15, 15 * 7);
     nfce.DT_DOC = dia5;
     nfce.DT_E_S = dia5;
     nfce.VL_DOC = Valor(58);
@@ -427,7 +410,7 @@ void ContasDeConsumo(efd::TBloco_C& c, const OpcoesAmostra& o) {
     conta.VL_PIS = Valor(4.13);
     conta.VL_COFINS = Valor(19);
     // The electronic bill's key exists from layout 3.2.0 on.
-    if (o.versao == efd::TCodVer::vlVersao320) conta.CHV_DOCe = Chave(conta.DT_DOC, kCnpjFornecedor, "66", 1, 123);
+    if (o.versao == efd::TCodVer::vlVersao320) conta.CHV_DOCe = ChaveAcesso(conta.DT_DOC, kCnpjFornecedor, "66", 1, 123, 123 * 7);
     efd::TRegistroC501& pis = *c.RegistroC501New();
     pis.CST_PIS = TCstPis::stpisOperCredExcRecTribMercInt;
     pis.VL_ITEM = Valor(250);

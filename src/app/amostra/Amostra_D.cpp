@@ -11,24 +11,6 @@ using util::Currency;
 
 Currency Valor(double v) { return Currency::FromDouble(v); }
 
-// Access key of an electronic document (43 digits: state, year and month of
-// issue, issuer's CNPJ, model, series, number, issue form, random code) followed
-// by its modulo-11 check digit.
-std::string ChaveAcesso(util::Data emissao, const char* cnpj, const char* modelo, int serie, int numero,
-                        int codigo) {
-    char base[64];  // 43 digits when every part has its width
-    std::snprintf(base, sizeof base, "35%02d%02u%s%s%03d%09d1%08d", emissao.Ano() % 100, emissao.Mes(), cnpj,
-                  modelo, serie, numero, codigo);
-    int soma = 0, peso = 2;
-    for (int i = 42; i >= 0; --i) {
-        soma += (base[i] - '0') * peso;
-        peso = peso == 9 ? 2 : peso + 1;
-    }
-    const int resto = soma % 11;
-    const int dv = resto < 2 ? 0 : 11 - resto;
-    return std::string(base, 43) + static_cast<char>('0' + dv);
-}
-
 // A CT-e bought from the supplier: freight on a sale, borne by the company.
 efd::TRegistroD100& Conhecimento(efd::TBloco_D& d, util::Data emissao, int numero, double valor) {
     efd::TRegistroD100& r = *d.RegistroD100New();
