@@ -196,14 +196,13 @@ void TBloco_C::WriteRegistroC001() {
     TRegistroC010List& estabelecimentos = FRegistroC001->RegistroC010;
     // Opened with data but without an establishment: nothing to write below C001.
     if (estabelecimentos.Vazia()) return;
-    if (RegistroC010Count < estabelecimentos.Count()) {
-        for (int i = RegistroC010Count; i < estabelecimentos.Count(); ++i) {
-            WriteRegistroC010(*estabelecimentos.Items(static_cast<size_t>(i)));
-            ++RegistroC010Count;
-        }
-    } else {
-        // No new establishment: what was added under the last one since the previous call.
-        WriteFilhosC010(*estabelecimentos.Items(static_cast<size_t>(RegistroC010Count - 1)));
+    // What was added under the last establishment already written goes first, while
+    // its line is still the last C010 in the file; it would otherwise never be
+    // written once a new C010 follows. Then the new establishments.
+    if (RegistroC010Count > 0) WriteFilhosC010(*estabelecimentos.Items(static_cast<size_t>(RegistroC010Count - 1)));
+    for (int i = RegistroC010Count; i < estabelecimentos.Count(); ++i) {
+        WriteRegistroC010(*estabelecimentos.Items(static_cast<size_t>(i)));
+        ++RegistroC010Count;
     }
 }
 

@@ -557,10 +557,20 @@ TEST(BlocoC, ALaterCallWritesOnlyWhatWasAdded) {
     b.c.RegistroC500New()->COD_MOD = "06";
     EXPECT_EQ(Codigos(b.Escreve()), (std::vector<std::string>{"C500"}));
 
+    // A document under the last establishment written, then a new establishment
+    // before the next call: the document is written first, under its own C010,
+    // instead of being lost.
+    b.c.RegistroC100New()->NUM_DOC = "3";
+    b.c.RegistroC010New()->CNPJ = "11222333000262";
+    b.c.RegistroC100New()->NUM_DOC = "4";
+    const auto quarta = b.Escreve();
+    EXPECT_EQ(Codigos(quarta), (std::vector<std::string>{"C100", "C010", "C100"}));
+    EXPECT_EQ(quarta[1], "|C010|11222333000262|1|");
+
     b.c.WriteRegistroC990();
-    EXPECT_EQ(b.Retira(), std::vector<std::string>{"|C990|7|"});
-    EXPECT_EQ(b.c.RegistroC010Count, 2);
-    EXPECT_EQ(b.c.RegistroC100Count, 2);
+    EXPECT_EQ(b.Retira(), std::vector<std::string>{"|C990|10|"});
+    EXPECT_EQ(b.c.RegistroC010Count, 3);
+    EXPECT_EQ(b.c.RegistroC100Count, 4);
     EXPECT_EQ(b.c.RegistroC500Count, 1);
 }
 
