@@ -1,0 +1,31 @@
+#pragma once
+// Qt side of the connection, shared by the connection and the query.
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+#include "erpdata/TIDatabase.h"
+
+namespace erpdata {
+
+struct TTIDatabase::Impl {
+    QString nomeConexao;
+    QSqlDatabase db;
+    bool transacaoAtiva = false;
+    // statement_timeout currently set on the PostgreSQL session; -1 = not known.
+    int tempoLimitePg = -1;
+
+    const char* NomeDriverQt(Dialeto d) const {
+        switch (d) {
+            case Dialeto::Firebird: return "QIBASE";
+            case Dialeto::PostgreSQL: return "QPSQL";
+            case Dialeto::Oracle: return "QOCI";
+        }
+        return "QIBASE";
+    }
+};
+
+// The message of a failure: the server's own text when there is one.
+std::string MensagemErroQt(const QSqlError& e);
+
+}  // namespace erpdata
