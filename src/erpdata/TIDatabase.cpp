@@ -135,6 +135,13 @@ void TTIDatabase::Desconecta() {
     impl_->transacaoAtiva = false;
 }
 
+void TTIDatabase::ExecutaForaDaTransacao(const std::string& sql) {
+    if (!Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
+    transacao_.Commit();
+    QSqlQuery q(impl_->db);
+    if (!q.exec(QString::fromStdString(sql))) throw EDatabaseError(MensagemErroQt(q.lastError()));
+}
+
 bool TTIDatabase::Conectado() const { return impl_->db.isValid() && impl_->db.isOpen(); }
 
 void TTITransaction::StartTransaction() {

@@ -75,6 +75,9 @@ public:
     void SetConnected(bool conectado) { conectado ? Conecta() : Desconecta(); }
 
     TTITransaction& Transacao() { return transacao_; }
+    // Runs a maintenance statement outside the connection's transaction (CREATE
+    // DATABASE on PostgreSQL refuses to run inside one). Raises EDatabaseError.
+    void ExecutaForaDaTransacao(const std::string& sql);
     Dialeto DialetoAtual() const { return DialetoDoDriver(DriverID); }
 
     struct Impl;
