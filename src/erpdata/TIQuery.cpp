@@ -1,6 +1,7 @@
 #include "erpdata/TIQuery.h"
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include <QDate>
@@ -65,10 +66,32 @@ void AjustaTempoLimitePg(TTIDatabase::Impl& i, int ms) {
     if (q.exec(QStringLiteral("SET statement_timeout = %1").arg(ms))) i.tempoLimitePg = ms;
 }
 
+// The QIBASE driver hands its isc_db_handle out as the unsigned int it is.
 const void* HandleFirebird(TTIDatabase::Impl& i, QVariant& guarda) {
     guarda = i.db.driver()->handle();
-    if (!guarda.isValid() || qstrcmp(guarda.typeName(), "isc_db_handle") != 0) return nullptr;
+    if (!guarda.isValid()) return nullptr;
+    if (qstrcmp(guarda.typeName(), "isc_db_handle") != 0 && guarda.metaType().id() != QMetaType::UInt) return nullptr;
     return guarda.constData();
+}
+
+// Firebird describes a CHAR(n) column of a UTF8 connection as 4n bytes, and the
+// driver hands out all of them: "0" comes as "0" and three blanks. The column's
+// value is its first n characters.
+constexpr int kFbCharFixo = 452;
+int CaracteresCharFirebird(const QSqlField& f) {
+    if ((f.typeID() & ~1) != kFbCharFixo || f.length() <= 0 || f.length() % 4 != 0) return -1;
+    return f.length() / 4;
+}
+
+// Fixed-point columns arrive as doubles computed by dividing the scaled integer
+// (1234567.8900000001); rounding to the column's scale gives the nearest double
+// to the decimal the server holds.
+double ArredondaEscala(double v, int escala) {
+    static constexpr double kPot[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (escala <= 0 || escala > 9) return v;
+    double m = v * kPot[escala];
+    if (!(std::fabs(m) < 9.0e15)) return v;
+    return std::nearbyint(m) / kPot[escala];
 }
 
 }  // namespace
@@ -187,10 +210,13 @@ void TTIQuery::AbreSelect() {
 
     QSqlRecord rec = q.record();
     std::vector<ColunaResultado> colunas;
+    std::vector<int> escalas, caracteresChar;
     colunas.reserve(rec.count());
     for (int c = 0; c < rec.count(); ++c) {
         QSqlField f = rec.field(c);
         colunas.push_back({f.name().toStdString(), TipoDaColuna(f.metaType()), 0, 0});
+        escalas.push_back(f.precision());
+        caracteresChar.push_back(d == Dialeto::Firebird ? CaracteresCharFirebird(f) : -1);
     }
     auto res = std::make_unique<ResultadoMemoria>(std::move(colunas));
     std::vector<TipoColuna> tipos;
@@ -204,7 +230,10 @@ void TTIQuery::AbreSelect() {
                 case TipoColuna::Texto:
                     if (v.metaType().id() == QMetaType::QString) {
                         const QString* s = static_cast<const QString*>(v.constData());
-                        res->TextoUtf16(reinterpret_cast<const char16_t*>(s->utf16()), static_cast<size_t>(s->size()));
+                        qsizetype n = s->size();
+                        if (caracteresChar[c] >= 0)
+                            while (n > caracteresChar[c] && s->at(n - 1) == QLatin1Char(' ')) --n;
+                        res->TextoUtf16(reinterpret_cast<const char16_t*>(s->utf16()), static_cast<size_t>(n));
                     } else if (v.metaType().id() == QMetaType::QByteArray) {
                         const QByteArray* b = static_cast<const QByteArray*>(v.constData());
                         res->Texto(std::string_view(b->constData(), static_cast<size_t>(b->size())));
@@ -214,7 +243,7 @@ void TTIQuery::AbreSelect() {
                     }
                     break;
                 case TipoColuna::Inteiro: res->Inteiro(v.toLongLong()); break;
-                case TipoColuna::Real: res->Real(v.toDouble()); break;
+                case TipoColuna::Real: res->Real(ArredondaEscala(v.toDouble(), escalas[c])); break;
                 case TipoColuna::Data: res->Data(static_cast<int32_t>(v.toDate().toJulianDay() - kJulianoDe1970)); break;
                 case TipoColuna::DataHora: {
                     QDateTime dt = v.toDateTime();
