@@ -289,7 +289,12 @@ void TTIQuery::Executa(const std::string& texto, bool limite) {
         if (estourou) msg = "Timeout expired: " + msg;
         throw EDatabaseError(msg);
     }
-    linhasAfetadas_ = q.numRowsAffected();
+    // Only changes have a row count (QIBASE warns when asked after other statements).
+    std::string inicio = Maiusculas(std::string_view(texto).substr(0, std::min<size_t>(texto.size(), 16)));
+    size_t p = inicio.find_first_not_of(" \t\r\n");
+    std::string_view verbo = p == std::string::npos ? std::string_view() : std::string_view(inicio).substr(p);
+    bool mudanca = verbo.rfind("INSERT", 0) == 0 || verbo.rfind("UPDATE", 0) == 0 || verbo.rfind("DELETE", 0) == 0;
+    linhasAfetadas_ = mudanca ? q.numRowsAffected() : 0;
 }
 
 void TTIQuery::ExecSQL() {
