@@ -286,6 +286,20 @@ TEST_F(Dados, TempoLimiteDoExecSql) {
 #endif
 }
 
+// With GravaLog on, every statement goes to the log as it was sent.
+TEST_F(Dados, GravaLogRegistraCadaComandoTraduzido) {
+    erpdata::DefinePastaPrograma(pasta_.Path());
+    db_.SetGravaLog(true);
+    ASSERT_NE(db_.DadosGravaLog(), nullptr);
+    TTIQuery q(&db_);
+    q.SetSQL("SELECT udf_len('a|b') AS N FROM ARQ_INEXISTENTE");
+    EXPECT_THROW(q.Open(), EDatabaseError);
+    db_.SetGravaLog(false);
+    std::string log;
+    for (auto& e : std::filesystem::directory_iterator(pasta_.Path() / "Logs")) log += teste::LeBytes(e.path());
+    EXPECT_NE(log.find("|SELECT char_length('aßb') AS N FROM ARQ_INEXISTENTE|\r\n"), std::string::npos) << log;
+}
+
 TEST_F(Dados, TryExecSqlRepeteSoEmTempoEsgotado) {
     erpdata::DefinePastaPrograma(pasta_.Path());
     TTIQuery q(&db_);

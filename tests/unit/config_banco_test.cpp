@@ -110,3 +110,19 @@ TEST(ConfigBanco, SemArquivoNaoMexeNaConexao) {
     EXPECT_EQ(db.DriverID, "PG");
     EXPECT_TRUE(db.Database.empty());
 }
+
+// Oracle goes through Qt's QOCI plugin; without it the error names what is missing.
+TEST(ConfigBanco, OracleSemPluginDizQualDriverFalta) {
+    TTIDatabase db;
+    erpdata::AplicaConfigBanco(db, {"", "ORACLE", "srv02", "ORCL", "fiscal", "x"});
+    try {
+        db.Conecta();
+        GTEST_SKIP() << "QOCI instalado e um Oracle respondeu";
+    } catch (const std::exception& e) {
+        std::string msg = e.what();
+        if (msg.find("QOCI") == std::string::npos) GTEST_SKIP() << "QOCI instalado: " << msg;
+        EXPECT_NE(msg.find("Oracle"), std::string::npos) << msg;
+        EXPECT_NE(msg.find("não está instalado"), std::string::npos) << msg;
+    }
+    EXPECT_FALSE(db.Conectado());
+}
