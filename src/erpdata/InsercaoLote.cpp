@@ -34,6 +34,7 @@ struct TTIInsercaoLote::Impl {
     size_t linhasPorComando = 1;
     std::vector<std::vector<ValorSQL>> pendentes;
     std::unique_ptr<QSqlQuery> cheio;  // prepared for linhasPorComando rows
+    uint64_t geracaoCheio = 0;          // transaction it was prepared in
 
     Impl(TTIDatabase& d, std::string t, std::vector<std::string> c) : db(d), tabela(std::move(t)), colunas(std::move(c)) {}
 
@@ -83,7 +84,12 @@ void TTIInsercaoLote::Adiciona(std::vector<ValorSQL> linha) {
     impl_->pendentes.push_back(std::move(linha));
     ++total_;
     if (impl_->pendentes.size() >= impl_->linhasPorComando) {
-        if (!impl_->cheio) impl_->cheio = impl_->Prepara(impl_->linhasPorComando);
+        auto& banco = impl_->db;
+        banco.Transacao().StartTransaction();
+        if (!impl_->cheio || impl_->geracaoCheio != banco.impl().geracaoTransacao) {
+            impl_->cheio = impl_->Prepara(impl_->linhasPorComando);
+            impl_->geracaoCheio = banco.impl().geracaoTransacao;
+        }
         impl_->Executa(*impl_->cheio, impl_->linhasPorComando);
     }
 }
@@ -91,6 +97,7 @@ void TTIInsercaoLote::Adiciona(std::vector<ValorSQL> linha) {
 void TTIInsercaoLote::Descarrega() {
     if (impl_->pendentes.empty()) return;
     size_t n = impl_->pendentes.size();
+    impl_->db.Transacao().StartTransaction();
     auto q = impl_->Prepara(n);
     impl_->Executa(*q, n);
 }

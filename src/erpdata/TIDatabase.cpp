@@ -157,6 +157,7 @@ bool TTITransaction::Active() const { return db_.impl().transacaoAtiva; }
 void TTITransaction::Commit() {
     auto& i = db_.impl();
     if (!i.transacaoAtiva) return;
+    ++i.geracaoTransacao;
     if (!i.db.commit()) throw EDatabaseError(MensagemErroQt(i.db.lastError()));
     i.transacaoAtiva = false;
 }
@@ -165,6 +166,7 @@ void TTITransaction::Rollback() {
     auto& i = db_.impl();
     if (!i.transacaoAtiva) return;
     i.transacaoAtiva = false;
+    ++i.geracaoTransacao;
     i.tempoLimitePg = -1;  // a SET inside the transaction is undone with it
     if (!i.db.rollback()) throw EDatabaseError(MensagemErroQt(i.db.lastError()));
 }

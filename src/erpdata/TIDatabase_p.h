@@ -1,5 +1,7 @@
 #pragma once
 // Qt side of the connection, shared by the connection and the query.
+#include <cstdint>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -12,6 +14,9 @@ struct TTIDatabase::Impl {
     QString nomeConexao;
     QSqlDatabase db;
     bool transacaoAtiva = false;
+    // Changes with every commit and rollback: a statement prepared before belongs to
+    // a transaction that no longer exists (QIBASE keeps the old handle).
+    uint64_t geracaoTransacao = 0;
     // statement_timeout currently set on the PostgreSQL session; -1 = not known.
     int tempoLimitePg = -1;
 

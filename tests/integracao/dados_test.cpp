@@ -7,6 +7,7 @@
 #include "BancoTeste.h"
 #include "erpdata/ContextoERP.h"
 #include "erpdata/Erros.h"
+#include "erpdata/InsercaoLote.h"
 #include "erpdata/LogSQL.h"
 
 using erpdata::EDatabaseError;
@@ -338,4 +339,26 @@ TEST_F(Dados, ContextoLeArqLocalEParametros) {
 
     ctx.LimpaArqLocal();
     EXPECT_EQ(ctx.NomeTabela("CONTABIL"), "CONTABIL0012");
+}
+
+// Loading keeps going across commits: a statement prepared in a committed
+// transaction must not be reused (Firebird refuses its stale handle).
+TEST_F(Dados, InsercaoEmLoteAtravessaCommits) {
+    Executa({"CREATE TABLE LOTE (ID INTEGER NOT NULL, NOME VARCHAR(20), VALOR NUMERIC(15,2), DIA DATE)"});
+    erpdata::TTIInsercaoLote ins(db_, "LOTE", {"ID", "NOME", "VALOR", "DIA"});
+    for (int i = 1; i <= 1500; ++i) {
+        ins.Adiciona({int64_t(i), i % 7 ? erpdata::ValorSQL(std::string("nome'|") + std::to_string(i)) : std::monostate{},
+                      0.01 * i, util::Data::FromYMD(2012, 1, 1 + i % 31)});
+        if (i % 400 == 0) db_.Transacao().CommitRetaining();
+    }
+    ins.Descarrega();
+    db_.Transacao().CommitRetaining();
+    EXPECT_EQ(ins.Total(), 1500);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM LOTE"), 1500);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM LOTE WHERE NOME IS NULL"), 1500 / 7);
+    TTIQuery q(&db_);
+    q.SetSQL("SELECT SUM(VALOR) AS S, MAX(NOME) AS N FROM LOTE WHERE ID <= 10");
+    q.Open();
+    EXPECT_EQ(q.FieldByName("S").AsCurrency().Raw(), 5500);
+    EXPECT_EQ(q.FieldByName("N").AsString(), "nome'|9");
 }
