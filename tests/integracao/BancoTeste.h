@@ -16,6 +16,15 @@
 #include "erpdata/TIDatabase.h"
 #include "erpdata/TIQuery.h"
 
+// The same tests run on both servers; ctest needs their names apart.
+#ifdef BANCO_PG
+#define DadosBanco DadosPG
+#define GeradorBanco GeradorPG
+#else
+#define DadosBanco DadosFB
+#define GeradorBanco GeradorFB
+#endif
+
 namespace teste {
 
 inline const char* Ambiente(const char* nome) {

@@ -15,7 +15,7 @@ using erpdata::TTIQuery;
 
 namespace {
 
-class Dados : public teste::BancoTeste {
+class DadosBanco : public teste::BancoTeste {
 protected:
     void CriaTabelaTipos() {
         Executa({"CREATE TABLE TIPOS (ID INTEGER NOT NULL, GRANDE BIGINT, VALOR NUMERIC(15,2), TAXA NUMERIC(15,4), "
@@ -38,7 +38,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Dados, ConectaPeloTiIniAoLadoDoPrograma) {
+TEST_F(DadosBanco, ConectaPeloTiIniAoLadoDoPrograma) {
     EXPECT_EQ(db_.DriverID, kDriver);
     EXPECT_TRUE(db_.Conectado());
     // The same file found by the default look-up in the program's folder.
@@ -48,7 +48,7 @@ TEST_F(Dados, ConectaPeloTiIniAoLadoDoPrograma) {
     EXPECT_TRUE(outro.Conectado());
 }
 
-TEST_F(Dados, FalhaAoConectarMostraMensagem) {
+TEST_F(DadosBanco, FalhaAoConectarMostraMensagem) {
 #ifdef BANCO_PG
     GravaIni("POSTGRES", std::string(teste::Ambiente("EFD_PG_HOST")) + ":" + teste::Ambiente("EFD_PG_PORT"), "nao_existe_efd",
              teste::Ambiente("EFD_PG_USER"), teste::Ambiente("EFD_PG_PASSWORD"));
@@ -63,7 +63,7 @@ TEST_F(Dados, FalhaAoConectarMostraMensagem) {
     EXPECT_FALSE(outro.Conectado());
 }
 
-TEST_F(Dados, AbreENavegaOResultado) {
+TEST_F(DadosBanco, AbreENavegaOResultado) {
     CriaTabelaTipos();
     TTIQuery q(&db_);
     q.SetSQL("SELECT ID, NOME FROM TIPOS ORDER BY ID");
@@ -91,7 +91,7 @@ TEST_F(Dados, AbreENavegaOResultado) {
     EXPECT_EQ(q.FieldByName("ID").AsString(), "");
 }
 
-TEST_F(Dados, LocatePorUmOuVariosCampos) {
+TEST_F(DadosBanco, LocatePorUmOuVariosCampos) {
     CriaTabelaTipos();
     TTIQuery q(&db_);
     q.SetSQL("SELECT ID, SIGLA, NOME, VALOR FROM TIPOS ORDER BY ID");
@@ -109,7 +109,7 @@ TEST_F(Dados, LocatePorUmOuVariosCampos) {
     EXPECT_THROW(q.Locate("NADA", {"1"}), EDatabaseError);
 }
 
-TEST_F(Dados, LeitoresEmCadaTipoDeColuna) {
+TEST_F(DadosBanco, LeitoresEmCadaTipoDeColuna) {
     CriaTabelaTipos();
     TTIQuery q(&db_);
     q.SetSQL("SELECT * FROM TIPOS ORDER BY ID");
@@ -148,7 +148,7 @@ TEST_F(Dados, LeitoresEmCadaTipoDeColuna) {
     }
 }
 
-TEST_F(Dados, NuloLeComoZeroTextoVazioESemData) {
+TEST_F(DadosBanco, NuloLeComoZeroTextoVazioESemData) {
     CriaTabelaTipos();
     TTIQuery q(&db_);
     q.SetSQL("SELECT * FROM TIPOS WHERE ID = 3");
@@ -165,7 +165,7 @@ TEST_F(Dados, NuloLeComoZeroTextoVazioESemData) {
     }
 }
 
-TEST_F(Dados, ErrosComPrefixoELinhaDeLog) {
+TEST_F(DadosBanco, ErrosComPrefixoELinhaDeLog) {
     erpdata::DefinePastaPrograma(pasta_.Path());
     Executa({"CREATE TABLE T0 (A INTEGER)"});
     TTIQuery q(&db_);
@@ -194,7 +194,7 @@ TEST_F(Dados, ErrosComPrefixoELinhaDeLog) {
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM T0"), 0);
 }
 
-TEST_F(Dados, OpenDeInsertExecutaSemLinhas) {
+TEST_F(DadosBanco, OpenDeInsertExecutaSemLinhas) {
     Executa({"CREATE TABLE T1 (A INTEGER)"});
     TTIQuery q(&db_);
     q.SetSQL("INSERT INTO T1 VALUES (7)");
@@ -207,7 +207,7 @@ TEST_F(Dados, OpenDeInsertExecutaSemLinhas) {
 
 // What a failed statement does to the writes before it: PostgreSQL rolls the whole
 // transaction back; Firebird keeps them pending in the open transaction.
-TEST_F(Dados, FalhaNoMeioDaTransacao) {
+TEST_F(DadosBanco, FalhaNoMeioDaTransacao) {
     Executa({"CREATE TABLE CFG (EMPRESA VARCHAR(4) NOT NULL PRIMARY KEY)"});
     Executa({"INSERT INTO CFG VALUES ('0001')"});
     TTIQuery q(&db_);
@@ -229,7 +229,7 @@ TEST_F(Dados, FalhaNoMeioDaTransacao) {
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM CFG WHERE EMPRESA = '0002'"), 0);
 }
 
-TEST_F(Dados, DatasEUdfLenTraduzidosSaoAceitos) {
+TEST_F(DadosBanco, DatasEUdfLenTraduzidosSaoAceitos) {
     CriaTabelaTipos();
     TTIQuery q(&db_);
     q.AddSQL("SELECT ID, udf_len(NOME) AS TAM, UDF_LEN(SIGLA) AS TAM2 FROM TIPOS");
@@ -254,7 +254,7 @@ TEST_F(Dados, DatasEUdfLenTraduzidosSaoAceitos) {
     EXPECT_EQ(q.Fields(0).AsInteger(), 2);
 }
 
-TEST_F(Dados, TempoLimiteDoExecSql) {
+TEST_F(DadosBanco, TempoLimiteDoExecSql) {
     TTIQuery q(&db_);
     q.TempoLimiteMs = 400;
 #ifdef BANCO_PG
@@ -288,7 +288,7 @@ TEST_F(Dados, TempoLimiteDoExecSql) {
 }
 
 // With GravaLog on, every statement goes to the log as it was sent.
-TEST_F(Dados, GravaLogRegistraCadaComandoTraduzido) {
+TEST_F(DadosBanco, GravaLogRegistraCadaComandoTraduzido) {
     erpdata::DefinePastaPrograma(pasta_.Path());
     db_.SetGravaLog(true);
     ASSERT_NE(db_.DadosGravaLog(), nullptr);
@@ -301,7 +301,7 @@ TEST_F(Dados, GravaLogRegistraCadaComandoTraduzido) {
     EXPECT_NE(log.find("|SELECT char_length('aßb') AS N FROM ARQ_INEXISTENTE|\r\n"), std::string::npos) << log;
 }
 
-TEST_F(Dados, TryExecSqlRepeteSoEmTempoEsgotado) {
+TEST_F(DadosBanco, TryExecSqlRepeteSoEmTempoEsgotado) {
     erpdata::DefinePastaPrograma(pasta_.Path());
     TTIQuery q(&db_);
     q.SetSQL("UPDATE TABELA_QUE_NAO_EXISTE SET A = 1");
@@ -313,7 +313,7 @@ TEST_F(Dados, TryExecSqlRepeteSoEmTempoEsgotado) {
     EXPECT_NE(log.find("|TryExecSQL (Tentativa: 1) ("), std::string::npos) << log;
 }
 
-TEST_F(Dados, ContextoLeArqLocalEParametros) {
+TEST_F(DadosBanco, ContextoLeArqLocalEParametros) {
     Executa({"CREATE TABLE ARQLOCAL (ARQUIVO VARCHAR(31) NOT NULL)",
              "CREATE TABLE EMP_PARAM (TIPO VARCHAR(3), CODIGO INTEGER, EMPRESA VARCHAR(3), VALOR VARCHAR(100))"});
     Executa({"INSERT INTO ARQLOCAL VALUES ('CONTABIL_002')", "INSERT INTO ARQLOCAL VALUES ('CONTABIL_001')",
@@ -343,7 +343,7 @@ TEST_F(Dados, ContextoLeArqLocalEParametros) {
 
 // Loading keeps going across commits: a statement prepared in a committed
 // transaction must not be reused (Firebird refuses its stale handle).
-TEST_F(Dados, InsercaoEmLoteAtravessaCommits) {
+TEST_F(DadosBanco, InsercaoEmLoteAtravessaCommits) {
     Executa({"CREATE TABLE LOTE (ID INTEGER NOT NULL, NOME VARCHAR(20), VALOR NUMERIC(15,2), DIA DATE)"});
     erpdata::TTIInsercaoLote ins(db_, "LOTE", {"ID", "NOME", "VALOR", "DIA"});
     for (int i = 1; i <= 1500; ++i) {

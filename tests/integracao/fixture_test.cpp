@@ -10,7 +10,7 @@
 
 namespace {
 
-class Fixture : public teste::BancoTeste {
+class GeradorBanco : public teste::BancoTeste {
 protected:
     void Gera(bool hostil, int documentos = 120) {
         fixture::OpcoesGerador o;
@@ -34,7 +34,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Fixture, ConsultaDeDocumentosSobreOsDadosGerados) {
+TEST_F(GeradorBanco, ConsultaDeDocumentosSobreOsDadosGerados) {
     Gera(false);
     erpdata::TContextoERP ctx(db_);
     erpdata::TTIQuery q(&db_);
@@ -83,7 +83,7 @@ TEST_F(Fixture, ConsultaDeDocumentosSobreOsDadosGerados) {
     EXPECT_NE(q2.FieldByName("CNPJ_EMP").AsString(), q.FieldByName("CNPJ_EMP").AsString());
 }
 
-TEST_F(Fixture, ParametrosConfiguracoesEContas) {
+TEST_F(GeradorBanco, ParametrosConfiguracoesEContas) {
     Gera(false, 20);
     erpdata::TContextoERP ctx(db_);
     ctx.EntradaEmpresa = "0001 - COMERCIAL VELMORA 1 LTDA";
@@ -122,7 +122,7 @@ TEST_F(Fixture, ParametrosConfiguracoesEContas) {
     EXPECT_EQ(r.FieldByName("DT_EMISSAO").AsDate(), util::Data::FromYMD(2012, 1, 31));
 }
 
-TEST_F(Fixture, DadosHostisPassamIntactos) {
+TEST_F(GeradorBanco, DadosHostisPassamIntactos) {
     Gera(true, 80);
     erpdata::TContextoERP ctx(db_);
     erpdata::TTIQuery q(&db_);
