@@ -311,6 +311,27 @@ TEST_F(DadosBanco, TryExecSqlRepeteSoEmTempoEsgotado) {
     std::string log;
     for (auto& e : std::filesystem::directory_iterator(pasta_.Path() / "Logs")) log += teste::LeBytes(e.path());
     EXPECT_NE(log.find("|TryExecSQL (Tentativa: 1) ("), std::string::npos) << log;
+
+    // A statement past its time limit is tried four times in all, one second apart,
+    // and the last failure is logged and raised.
+    q.TempoLimiteMs = 200;
+#ifdef BANCO_PG
+    q.SetSQL("SELECT pg_sleep(5)");
+#else
+    q.SetSQL("EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN WHILE (I < 2000000000) DO I = I + 1; END");
+#endif
+    inicio = std::chrono::steady_clock::now();
+    try {
+        q.TryExecSQL();
+        FAIL() << "sem erro";
+    } catch (const EDatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("Timeout expired"), std::string::npos) << e.what();
+    }
+    EXPECT_GE(std::chrono::steady_clock::now() - inicio, std::chrono::milliseconds(3000));
+    log.clear();
+    for (auto& e : std::filesystem::directory_iterator(pasta_.Path() / "Logs")) log += teste::LeBytes(e.path());
+    EXPECT_NE(log.find("|TryExecSQL (Tentativa: 4) (Timeout expired"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Tentativa: 2"), std::string::npos) << "only the last attempt is logged";
 }
 
 TEST_F(DadosBanco, ContextoLeArqLocalEParametros) {
