@@ -88,7 +88,9 @@ void TExportacao::AdicionaItem(const std::string& codigo) {
         r.COD_GEN = genero == "0" ? "00" : genero;
         aliquota = c.ICMS_ITEM_PROD.AsFloat();
         if (porCor) {
-            r.COD_NCM = ncmCor;
+            // The colour's classification, without its punctuation: a dotted NCM
+            // ("1905.90.90") is not a valid COD_NCM.
+            r.COD_NCM = util::LimpaPontuacao(ncmCor);
             r.COD_GEN = ncmCor.substr(0, 2);
         }
     }
