@@ -623,7 +623,10 @@ private:
             std::string numero = Fmt("%06lld", d);
             std::string credor = r_.Um(participantes);
             std::string serie = r_.Um(std::vector<std::string>{"1", "1", "2", "U", "001"});
-            std::string tipo = r_.Um(kTiposEntrada);
+            // Incoming documents go through every model in turn, so that a small period
+            // already holds every document family.
+            r_.Um(kTiposEntrada);  // the draw stays, so the rest of the data is unchanged by this rule
+            std::string tipo = kTiposEntrada[static_cast<size_t>(d - 1) % kTiposEntrada.size()];
             std::string abrevi = Abrevi(tipo);
             util::Data entrada = r_.Chance(94) ? DiaDoPeriodo() : (r_.Chance(50) ? inicio_.MaisDias(-3) : fim_.MaisDias(2));
             util::Data emissao = entrada.MaisDias(-static_cast<int>(r_.Entre(0, 5)));

@@ -133,15 +133,37 @@ void TExportacao::MontaSQL() {
     QryNota->Open();
 }
 
+void TExportacao::LeEmpresa() {
+    Estado& st = *st_;
+    if (!QryNota->IsEmpty()) {
+        // The company's values come from the documents query's first row.
+        st.empresaNome = col_->EMP_NOME.AsString();
+        st.empresaCnpj = util::LimpaPontuacao(col_->CNPJ_EMP.AsString());
+        st.empresaUf = col_->ESTADO.AsString();
+        st.empresaMunicipio = static_cast<int32_t>(InteiroOuZero(col_->EMP_CIDADE.AsString()));
+        return;
+    }
+    // A period without documents still belongs to the company: its name, CNPJ, state
+    // and municipality come from EMPRESA, so that the file identifies it.
+    QryAux->Close();
+    QryAux->SetSQL("SELECT EMPRESA.EMP_NOME, EMPRESA.EMP_CNPJ, EMPRESA.EMP_ESTADO, CID_EMP.COD_CID\r\n"
+                   "FROM EMPRESA EMPRESA\r\n"
+                   "LEFT JOIN " + ctx_.NomeTabela("CADCEP") + " CID_EMP ON (EMPRESA.EMP_CEP = CID_EMP.CEP)\r\n"
+                   "WHERE EMPRESA.EMP_PAT = " + erpdata::TContextoERP::Aspas(ctx_.sEmp));
+    QryAux->Open();
+    if (QryAux->IsEmpty()) return;
+    st.empresaNome = QryAux->FieldByName("EMP_NOME").AsString();
+    st.empresaCnpj = util::LimpaPontuacao(QryAux->FieldByName("EMP_CNPJ").AsString());
+    st.empresaUf = QryAux->FieldByName("EMP_ESTADO").AsString();
+    st.empresaMunicipio = static_cast<int32_t>(InteiroOuZero(QryAux->FieldByName("COD_CID").AsString()));
+}
+
 void TExportacao::CriaRegistrosAbertura() {
-    // The company's values come from the first row; a period without documents has
-    // no row, and they stay empty.
-    const bool temLinha = !QryNota->IsEmpty();
-    auto texto = [&](const erpdata::TTIField& f) { return temLinha ? f.AsString() : std::string(); };
-    const std::string nome = texto(col_->EMP_NOME);
-    const std::string cnpj = util::LimpaPontuacao(texto(col_->CNPJ_EMP));
-    const std::string uf = texto(col_->ESTADO);
-    const int32_t codMun = static_cast<int32_t>(InteiroOuZero(texto(col_->EMP_CIDADE)));
+    LeEmpresa();
+    const std::string& nome = st_->empresaNome;
+    const std::string& cnpj = st_->empresaCnpj;
+    const std::string& uf = st_->empresaUf;
+    const int32_t codMun = st_->empresaMunicipio;
 
     efd::TGeradorEFD& s = *sped_;
     s.Bloco_1().Registro1001New()->IND_MOV = TIndMov::imSemDados;

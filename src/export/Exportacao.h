@@ -84,6 +84,7 @@ private:
 
     // Run steps.
     void MontaSQL();
+    void LeEmpresa();
     void CriaRegistrosAbertura();
     void ProcessaLinha();
 

@@ -83,6 +83,12 @@ struct TExportacao::Estado {
     std::vector<TTotalContribuicao> TbM500;
     std::vector<TGrupoC175> TbC175;
 
+    // The company, as the opening registers carry it.
+    std::string empresaNome;
+    std::string empresaCnpj;   // without punctuation
+    std::string empresaUf;
+    int32_t empresaMunicipio = 0;
+
     std::vector<std::string> avisos;
 };
 

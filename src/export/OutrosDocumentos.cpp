@@ -183,9 +183,7 @@ void TExportacao::GeraF100() {
         return;  // no interest in the period: block F stays empty
     }
     f.RegistroF001().IND_MOV = efd::TIndMov::imComDados;
-    // CNPJ of the company as the documents query left it (empty without rows).
-    const std::string cnpj = QryNota->IsEmpty() ? std::string() : util::LimpaPontuacao(col_->CNPJ_EMP.AsString());
-    f.RegistroF010New()->CNPJ = cnpj;
+    f.RegistroF010New()->CNPJ = st_->empresaCnpj;
     const Currency juros = QryReceber->FieldByName("JUROS").AsCurrency();
     const double j = juros.ToDouble();
     efd::TRegistroF100& r = *f.RegistroF100New();
