@@ -96,46 +96,33 @@ void TArquivoTXT::CurMascara(std::string value) {
     FCurMascaraParsed = util::ParseMascara(FCurMascara);
 }
 
-namespace {
-
-constexpr uint64_t kUns = 0x0101010101010101ULL;
-constexpr uint64_t kAltos = 0x8080808080808080ULL;
-
-// Non-zero when one of the eight bytes of x is zero.
-constexpr uint64_t ByteZero(uint64_t x) { return (x - kUns) & ~x & kAltos; }
-
-// True when the text holds a control character (below 32, or 127) or the byte
-// `delimitador`. Eight bytes at a time: every text field of every line passes here.
-bool PrecisaAjuste(std::string_view v, int delimitador) {
-    const char* p = v.data();
-    size_t n = v.size();
-    const uint64_t delim = delimitador >= 0 ? kUns * static_cast<unsigned char>(delimitador) : 0;
-    while (n >= 8) {
-        uint64_t x;
-        std::memcpy(&x, p, 8);
-        // Bytes below 0x20 (only those below 0x80 count: ~x drops the high ones).
-        uint64_t achado = (x - kUns * 0x20) & ~x & kAltos;
-        achado |= ByteZero(x ^ (kUns * 0x7F));
-        if (delimitador >= 0) achado |= ByteZero(x ^ delim);
-        if (achado) return true;
-        p += 8;
-        n -= 8;
-    }
-    for (; n > 0; --n, ++p)
-        if (EhControle(*p) || (delimitador >= 0 && static_cast<unsigned char>(*p) == delimitador)) return true;
-    return false;
+void TArquivoTXT::Delimitador(std::string value) {
+    FDelimitador = std::move(value);
+    FDelimitadorUnico = FDelimitador.size() == 1 ? FDelimitador[0] : '\0';
+    AtualizaClasses();
 }
 
-}  // namespace
+void TArquivoTXT::ReplaceDelimitador(bool value) {
+    FReplaceDelimitador = value;
+    AtualizaClasses();
+}
+
+void TArquivoTXT::AtualizaClasses() {
+    for (int c = 0; c < 256; ++c) FClasse[c] = EhControle(static_cast<char>(c)) ? 1 : 0;
+    if (FReplaceDelimitador && !FDelimitador.empty()) FClasse[static_cast<unsigned char>(FDelimitador[0])] = 1;
+}
 
 std::string_view TArquivoTXT::PreparaTexto(std::string_view value, std::string& scratch,
                                            bool stripDelimiter) const {
-    const bool comDelimitador = stripDelimiter && !FDelimitador.empty();
-    const int delimitador = comDelimitador ? static_cast<unsigned char>(FDelimitador[0]) : -1;
+    // One table look-up per byte tells whether the text holds anything to change
+    // (the table marks the delimiter only while it is stripped, and the text fills
+    // strip it exactly then); almost every value goes straight through.
+    unsigned char marcas = 0;
+    for (char c : value) marcas |= FClasse[static_cast<unsigned char>(c)];
     std::string_view t = value;
-    if (PrecisaAjuste(value, delimitador)) {
+    if (marcas != 0) {
         scratch.assign(value);
-        if (comDelimitador) {
+        if (stripDelimiter && !FDelimitador.empty()) {
             for (size_t p = scratch.find(FDelimitador); p != std::string::npos; p = scratch.find(FDelimitador, p))
                 scratch.erase(p, FDelimitador.size());
         }

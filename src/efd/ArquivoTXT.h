@@ -58,7 +58,7 @@ std::string FormataMensagem(std::string_view fmt, const std::vector<std::string>
 
 class TArquivoTXT {
 public:
-    TArquivoTXT() = default;
+    TArquivoTXT() { AtualizaClasses(); }
     virtual ~TArquivoTXT() = default;
     TArquivoTXT(const TArquivoTXT&) = delete;
     TArquivoTXT& operator=(const TArquivoTXT&) = delete;
@@ -69,9 +69,9 @@ public:
     int LinhasBuffer() const { return FLinhasBuffer; }
     void LinhasBuffer(int value);
     const std::string& Delimitador() const { return FDelimitador; }
-    void Delimitador(std::string value) { FDelimitador = std::move(value); }
+    void Delimitador(std::string value);
     bool ReplaceDelimitador() const { return FReplaceDelimitador; }
-    void ReplaceDelimitador(bool value) { FReplaceDelimitador = value; }
+    void ReplaceDelimitador(bool value);
     bool TrimString() const { return FTrimString; }
     void TrimString(bool value) { FTrimString = value; }
     const std::string& CurMascara() const { return FCurMascara; }
@@ -130,7 +130,10 @@ protected:
     void AppendVDFill(std::string& out, Variante value, int decimal) const;
     void AppendVLFill(std::string& out, Variante value, int size, int decimal, char caracter,
                       std::string_view mascara) const;
-    void AppendDelimitador(std::string& out) const { out.append(FDelimitador); }
+    void AppendDelimitador(std::string& out) const {
+        if (FDelimitadorUnico) out.push_back(FDelimitadorUnico);
+        else out.append(FDelimitador);
+    }
     void ClearConteudo() { FConteudo.Clear(); }
 
 private:
@@ -142,11 +145,16 @@ private:
     // (a line break inside a field would split the register), the delimiter is
     // stripped when asked, and the ends are trimmed when asked.
     std::string_view PreparaTexto(std::string_view value, std::string& scratch, bool stripDelimiter) const;
+    // Which bytes a text fill must look at: control characters always, the
+    // delimiter's first byte when it is stripped. Rebuilt when either setting changes.
+    void AtualizaClasses();
 
     int FLinhasBuffer = 0;
     std::string FNomeArquivo;
     TErrorEvent FOnError;
     std::string FDelimitador;
+    char FDelimitadorUnico = '\0';  // the delimiter when it is one character
+    unsigned char FClasse[256] = {};
     bool FTrimString = false;
     std::string FCurMascara;
     util::Mascara FCurMascaraParsed{};
