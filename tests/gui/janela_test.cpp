@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -304,6 +306,57 @@ TEST_F(Janela, SaidaDosCamposDePeriodoESentencaEDoLocal) {
         EXPECT_EQ(S(j.EdtLocal->text()), c.esperado);
     }
     EXPECT_TRUE(mensagens_.empty());
+}
+
+// What a box showed before it was closed with OK.
+struct CaixaVista {
+    QString titulo, texto, detalhes;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+};
+
+// Closes the next modal message box as the user would, noting what it showed.
+void FechaProximaCaixa(std::optional<CaixaVista>& vista) {
+    QTimer::singleShot(0, [&vista] {
+        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!caixa) return FechaProximaCaixa(vista);
+        vista = CaixaVista{caixa->windowTitle(), caixa->text(), caixa->detailedText(), caixa->icon()};
+        caixa->button(QMessageBox::Ok)->click();
+    });
+}
+
+TEST_F(Janela, CaixasDeMensagemComOTituloDaJanela) {
+    TForm1& j = Abre(std::nullopt);
+    const QString titulo = QString::fromUtf8(" Exportação SPED Contribuições - Norvale Sistemas ");
+    struct Caso {
+        TMensagemJanela m;
+        QMessageBox::Icon icone;
+    };
+    const Caso casos[] = {
+        {{Tipo::Informacao, "Arquivo Gerado.", "(0-0200) aviso um\n(0150) aviso dois\n"}, QMessageBox::Information},
+        {{Tipo::Erro, "Erro TIQuery.Open: tabela desconhecida", ""}, QMessageBox::Critical},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.m.texto);
+        std::optional<CaixaVista> vista;
+        FechaProximaCaixa(vista);
+        janela::MostraCaixaMensagem(&j, c.m);
+        ASSERT_TRUE(vista.has_value());
+        EXPECT_EQ(vista->titulo, titulo);
+        EXPECT_EQ(S(vista->texto), c.m.texto);
+        EXPECT_EQ(S(vista->detalhes), c.m.detalhes);
+        EXPECT_EQ(vista->icone, c.icone);
+    }
+
+    // Without a presenter of its own the window shows the run's messages in those boxes.
+    j.DefineApresentador({});
+    j.EdtArq->clear();
+    std::optional<CaixaVista> vista;
+    FechaProximaCaixa(vista);
+    j.BitBtn1->click();
+    ASSERT_TRUE(vista.has_value());
+    EXPECT_EQ(vista->titulo, titulo);
+    EXPECT_EQ(S(vista->texto), "Arquivo Inválido.");
+    EXPECT_TRUE(j.isVisible());
 }
 
 TEST_F(Janela, ArquivoEscolhidoNoDialogoSeparaPastaENome) {

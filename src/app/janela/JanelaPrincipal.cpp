@@ -68,6 +68,13 @@ std::pair<std::string, std::string> SeparaPastaArquivo(const std::string& caminh
     return {caminho.substr(0, barra + 1), caminho.substr(barra + 1)};
 }
 
+void MostraCaixaMensagem(QWidget* pai, const TMensagemJanela& m) {
+    QMessageBox caixa(m.tipo == TMensagemJanela::Tipo::Erro ? QMessageBox::Critical : QMessageBox::Information,
+                      QString::fromUtf8(exportacao::kTituloJanela), Q(m.texto), QMessageBox::Ok, pai);
+    if (!m.detalhes.empty()) caixa.setDetailedText(Q(m.detalhes));
+    caixa.exec();
+}
+
 // What the run asks of the window: message boxes, focus, the wait pointer and the
 // progress bar, which repaints and lets the window take input while rows go by.
 class TForm1::TInterfaceJanela : public exportacao::TInterfaceExportacao {
@@ -369,14 +376,10 @@ void TForm1::Mostra(TMensagemJanela::Tipo tipo, const std::string& texto, const 
     // A box shown while the run holds the wait pointer gets the normal one.
     const bool esperando = QApplication::overrideCursor() != nullptr;
     if (esperando) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    if (opcoes_.apresenta) {
+    if (opcoes_.apresenta)
         opcoes_.apresenta(m);
-    } else {
-        QMessageBox caixa(tipo == TMensagemJanela::Tipo::Erro ? QMessageBox::Critical : QMessageBox::Information,
-                          QString::fromUtf8(exportacao::kTituloJanela), Q(texto), QMessageBox::Ok, this);
-        if (!detalhes.empty()) caixa.setDetailedText(Q(detalhes));
-        caixa.exec();
-    }
+    else
+        MostraCaixaMensagem(this, m);
     if (esperando) QApplication::restoreOverrideCursor();
 }
 

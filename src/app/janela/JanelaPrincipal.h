@@ -44,6 +44,10 @@ struct TMensagemJanela {
 // Shows a message and returns when the user closed it. Tests replace it.
 using TApresentaMensagem = std::function<void(const TMensagemJanela&)>;
 
+// The window's own presenter: a modal message box over `pai`, titled with the
+// window caption, with the details behind its "details" button.
+void MostraCaixaMensagem(QWidget* pai, const TMensagemJanela& m);
+
 struct TOpcoesJanela {
     // The configuration file; default: "TI.ini", else "Velmora.ini", beside the program.
     std::optional<std::filesystem::path> arquivoConfig;
