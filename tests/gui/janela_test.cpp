@@ -512,6 +512,8 @@ TEST_F(Janela, GerarGravaOMesmoArquivoQueALinhaDeComando) {
     EXPECT_EQ(mensagens_[0].tipo, Tipo::Erro);
     EXPECT_TRUE(j.isVisible());
     EXPECT_TRUE(j.BitBtn1->isEnabled());
+    EXPECT_TRUE(j.CbEmpresa->isEnabled());
+    EXPECT_TRUE(j.BtGravar->isEnabled());
     EXPECT_FALSE(j.Executando());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -546,6 +548,9 @@ TEST_F(Janela, GerarNaoComecaOutraRodadaNemFechaDuranteAPrimeira) {
         conferido = true;
         EXPECT_TRUE(j.Executando());
         EXPECT_FALSE(j.BitBtn1->isEnabled());
+        // The company and the save are locked too: the run's look-ups follow the company.
+        EXPECT_FALSE(j.CbEmpresa->isEnabled());
+        EXPECT_FALSE(j.BtGravar->isEnabled());
         j.BitBtn1Click();  // a press that reaches the handler anyway
         j.close();         // and the window's close button
         EXPECT_TRUE(j.isVisible());

@@ -521,15 +521,19 @@ exportacao::TEntradasExportacao TForm1::EntradasDaTela() const {
 }
 
 void TForm1::BitBtn1Click() {
-    // Input is processed while rows go by: a second press must not start a run
-    // inside the running one.
+    // Input is processed while rows go by. A second press must not start a run
+    // inside the running one, and the company must not change under it (the run's
+    // look-ups name their tables after the selected company); saving the settings
+    // would commit in the middle of it.
     if (executando_) return;
     executando_ = true;
-    const bool tinhaFoco = BitBtn1->hasFocus();
-    // Disabling the focused button would hand the focus to the next field (and
+    const QList<QWidget*> travados = {BitBtn1, CbEmpresa, BtGravar};
+    // Disabling the focused control would hand the focus to the next field (and
     // later run that field's exit event); nothing holds it during the run.
-    if (tinhaFoco) BitBtn1->clearFocus();
-    BitBtn1->setEnabled(false);
+    QWidget* foco = focusWidget();
+    const bool focoTravado = foco && travados.contains(foco);
+    if (focoTravado) foco->clearFocus();
+    for (QWidget* w : travados) w->setEnabled(false);
 
     bool gerado = false;
     {
@@ -553,13 +557,13 @@ void TForm1::BitBtn1Click() {
     }
 
     executando_ = false;
-    BitBtn1->setEnabled(true);
+    for (QWidget* w : travados) w->setEnabled(true);
     if (gerado) {
         close();  // one start of the program writes one file
         return;
     }
     ProgressBar1->setValue(0);
-    if (tinhaFoco && !focusWidget()) BitBtn1->setFocus(Qt::OtherFocusReason);
+    if (focoTravado && !focusWidget()) foco->setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------------------
@@ -598,6 +602,7 @@ void TForm1::MostraConfiguracoes(const TConfiguracoesSped& c) {
 }
 
 void TForm1::CbEmpresaChange() {
+    if (executando_) return;  // the selector is locked during a run
     ctx_->EntradaEmpresa = S(CbEmpresa->currentText());
     if (!Conectado()) return;
     try {
@@ -608,6 +613,7 @@ void TForm1::CbEmpresaChange() {
 }
 
 void TForm1::BtGravarClick() {
+    if (executando_) return;  // locked during a run
     ctx_->EntradaEmpresa = S(CbEmpresa->currentText());
     try {
         exportacao::GravaConfiguracoes(*ctx_, ctx_->CodigoEmpresa(), ConfiguracoesDaTela());
