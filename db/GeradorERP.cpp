@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
+#include <variant>
 
 #include "erpdata/Erros.h"
 #include "erpdata/InsercaoLote.h"
@@ -343,6 +345,20 @@ private:
     static ValorSQL S(const std::string& s) { return s; }
     static ValorSQL S(const char* s) { return s ? ValorSQL(std::string(s)) : ValorSQL(std::monostate{}); }
 
+    // --hostil: now and then a NULL in every number and date column of the row, but
+    // for the columns listed in `mantem` (keys, and the dates that select the row:
+    // without them the row would never be read).
+    std::vector<ValorSQL> H(std::vector<ValorSQL> linha, std::initializer_list<size_t> mantem = {}) {
+        if (!o_.hostil) return linha;
+        for (size_t c = 0; c < linha.size(); ++c) {
+            if (std::find(mantem.begin(), mantem.end(), c) != mantem.end()) continue;
+            const bool numeroOuData = std::holds_alternative<int64_t>(linha[c]) || std::holds_alternative<double>(linha[c]) ||
+                                      std::holds_alternative<util::Data>(linha[c]);
+            if (numeroOuData && r_.Chance(8)) linha[c] = std::monostate{};
+        }
+        return linha;
+    }
+
     void Progresso(const std::string& msg) {
         if (o_.progresso) std::cerr << msg << std::endl;
     }
@@ -393,7 +409,7 @@ private:
             for (int i = 0; i < 80; ++i) {
                 std::string c = Fmt("%05lld", 1000 + i * 731 % 98000) + "-" + Fmt("%03lld", i * 7 % 1000);
                 const Municipio& m = cidades_[static_cast<size_t>(i) % cidades_.size()];
-                cep.Adiciona({S(c), T("RUA " + std::to_string(i + 1) + " DE NOVEMBRO", 100), T("CENTRO", 60), I(m.codigo)});
+                cep.Adiciona(H({S(c), T("RUA " + std::to_string(i + 1) + " DE NOVEMBRO", 100), T("CENTRO", 60), I(m.codigo)}));
                 ceps_.push_back(c);
             }
             cep.Descarrega();
@@ -501,9 +517,9 @@ private:
             if (e == 1) {
                 TTIInsercaoLote cfg(db_, "SPED_CONFIG", {"EMPRESA", "CONTADOR", "IND_PROCESSO", "PROCESSO", "SECAO", "VARA", "IND_ACAO",
                                                          "DECISAO", "DT_SENTENCA", "INFO_COMPLEMENTO"});
-                cfg.Adiciona({S(emp), S(""), S("1"), S("00123456720114036100"), T("SAO PAULO", 60), T("21A VARA FEDERAL", 60),
-                              S("02"), T("EXCLUSAO DO ICMS DA BASE DE CALCULO DO PIS E DA COFINS", 100),
-                              D(util::Data::FromYMD(2011, 10, 17)), I(1)});
+                cfg.Adiciona(H({S(emp), S(""), S("1"), S("00123456720114036100"), T("SAO PAULO", 60), T("21A VARA FEDERAL", 60),
+                                S("02"), T("EXCLUSAO DO ICMS DA BASE DE CALCULO DO PIS E DA COFINS", 100),
+                                D(util::Data::FromYMD(2011, 10, 17)), I(1)}));
                 cfg.Descarrega();
             }
         }
@@ -512,7 +528,7 @@ private:
         {
             TTIInsercaoLote cc(db_, nome("CONTA_CONT"), {"CODIGO", "CONTA", "GRUPO", "DESCRICAO", "CONTA2", "CT_RESULT"});
             for (const auto& c : kContas)
-                cc.Adiciona({S(c.codigo), S(c.codigo), I(NivelConta(c.codigo)), T(c.descricao, 60), S(c.conta2), S(c.ctResult)});
+                cc.Adiciona(H({S(c.codigo), S(c.codigo), I(NivelConta(c.codigo)), T(c.descricao, 60), S(c.conta2), S(c.ctResult)}));
             cc.Descarrega();
             TTIInsercaoLote nc(db_, nome("NAT_CONTA"), {"CODIGO", "TIPO", "CONTA_C", "CONTA_D"});
             for (const auto& n : kNatContas) nc.Adiciona({S(n[0]), S("VF"), S(n[1]), S(n[2])});
@@ -521,8 +537,8 @@ private:
             TTIInsercaoLote na(db_, nome("NATUREZA"), {"NATUREZA", "DESCRICAO", "CFOP", "TIPO", "TP_BASE", "PIS_COFINS", "DUPLI",
                                                        "ICMS", "IPI", "NAT_CONT", "ALIQ_PIS", "ALIQ_COFINS", "COMP_BASE_PICO"});
             for (const auto& n : kNaturezas)
-                na.Adiciona({S(n.codigo), T(n.descricao, 60), S(n.cfop), S(n.tipo), S(n.tpBase), S(n.pisCofins), S(n.dupli), S("S"),
-                             S("N"), S(n.natCont), ValorSQL(n.aliqPis / 100.0), ValorSQL(n.aliqCofins / 100.0), S(n.compBase)});
+                na.Adiciona(H({S(n.codigo), T(n.descricao, 60), S(n.cfop), S(n.tipo), S(n.tpBase), S(n.pisCofins), S(n.dupli), S("S"),
+                               S("N"), S(n.natCont), ValorSQL(n.aliqPis / 100.0), ValorSQL(n.aliqCofins / 100.0), S(n.compBase)}));
             na.Descarrega();
         }
 
@@ -536,12 +552,12 @@ private:
             const std::vector<std::string> codSped = {"00", "00", "00", "04", "01", "07", "10", "", "4"};
             for (int i = 1; i <= nItens; ++i) {
                 std::string p = Fmt("%lld", 100 + i);
-                pr.Adiciona({S(p), T("PRODUTO " + p, 120), S(r_.Chance(5) ? "" : r_.Um(unidades_)), S(r_.Um(codSped)),
-                             S(r_.Um(ncms_)), ValorSQL(static_cast<double>(r_.Um(std::vector<int>{0, 7, 12, 18, 25})))});
+                pr.Adiciona(H({S(p), T("PRODUTO " + p, 120), S(r_.Chance(5) ? "" : r_.Um(unidades_)), S(r_.Um(codSped)),
+                               S(r_.Um(ncms_)), ValorSQL(static_cast<double>(r_.Um(std::vector<int>{0, 7, 12, 18, 25})))}));
                 produtos.push_back(p);
                 std::string m = "M" + Fmt("%05lld", i);
-                ma.Adiciona({S(m), T("MATERIAL " + m, 120), S(r_.Um(unidades_)), S(r_.Um(codSped)), S(r_.Um(ncms_)),
-                             S(Fmt("%03lld", r_.Entre(1, 20))), ValorSQL(static_cast<double>(r_.Entre(100, 99999)) / 100.0)});
+                ma.Adiciona(H({S(m), T("MATERIAL " + m, 120), S(r_.Um(unidades_)), S(r_.Um(codSped)), S(r_.Um(ncms_)),
+                               S(Fmt("%03lld", r_.Entre(1, 20))), ValorSQL(static_cast<double>(r_.Entre(100, 99999)) / 100.0)}));
                 materiais.push_back(m);
                 std::string s = "S" + Fmt("%04lld", i);
                 se.Adiciona({S(s), T("SERVICO " + s, 120), S(r_.Chance(20) ? "" : "HR"), S("09")});
@@ -634,6 +650,8 @@ private:
             bool zerado = r_.Chance(5);
             int nIt = r_.Chance(3) ? 0 : static_cast<int>(r_.Entre(1, o_.itens));
             int64_t totProd = 0, totDesc = 0, totPis = 0, totCofins = 0, totIcms = 0, totBaseIcms = 0, totIpi = 0, totFrete = 0;
+            // --hostil: items without goods value that still carry a discount.
+            const bool semMercadoria = o_.hostil && r_.Chance(15);
             std::string serieItem = serie;
             for (int it = 1; it <= nIt; ++it) {
                 const Natureza* nat = servico ? natServicoEnt[0] : r_.Um(natEntrada);
@@ -643,6 +661,10 @@ private:
                 int64_t preco = r_.Entre(150, 250000);  // cents
                 int64_t tot = qtde * preco;
                 int64_t desc = r_.Chance(20) ? tot / 20 : 0;
+                if (semMercadoria) {
+                    tot = 0;
+                    desc = r_.Entre(100, 5000);
+                }
                 int64_t frete = r_.Chance(15) ? tot / 50 : 0;
                 int aliqIcms = servico ? 0 : static_cast<int>(r_.Um(std::vector<int64_t>{0, 7, 12, 18}));
                 int64_t baseIcms = aliqIcms ? tot - desc : 0;
@@ -653,24 +675,26 @@ private:
                 totIpi += Percentual(baseIpi, aliqIpi * 100);
                 totPis += Percentual(tot - desc, nat->aliqPis);
                 totCofins += Percentual(tot - desc, nat->aliqCofins);
-                ni.Adiciona({S(numero), S(credor), S(serieItem), I(it), S(codigo), S(r_.Chance(10) ? "01" : ""), S(""),
-                             T("ITEM COMPRADO " + codigo, 500), T(r_.Chance(10) ? "L" + r_.Digitos(5) : "", 20), S(std::string(1, tipoIt)),
-                             S(r_.Chance(3) ? "" : r_.Um(unidades_)), S(nat->codigo), S(r_.Um(ncms_)),
-                             S(tipoIt == 'S' ? "09" : "00"), S("000"), S(r_.Um(tribPis)), S(r_.Um(tribPis)), S("49"),
-                             S(tipoIt == 'S' ? "N" : "S"), ValorSQL(static_cast<double>(qtde)), R(preco), R(tot), R(desc), R(frete),
-                             R(baseIcms), ValorSQL(static_cast<double>(aliqIcms)), R(icms), R(baseIpi),
-                             ValorSQL(static_cast<double>(aliqIpi)), R(0), R(0)});
+                ni.Adiciona(H({S(numero), S(credor), S(serieItem), I(it), S(codigo), S(r_.Chance(10) ? "01" : ""), S(""),
+                               T("ITEM COMPRADO " + codigo, 500), T(r_.Chance(10) ? "L" + r_.Digitos(5) : "", 20), S(std::string(1, tipoIt)),
+                               S(r_.Chance(3) ? "" : r_.Um(unidades_)), S(nat->codigo), S(r_.Um(ncms_)),
+                               S(tipoIt == 'S' ? "09" : "00"), S("000"), S(r_.Um(tribPis)), S(r_.Um(tribPis)), S("49"),
+                               S(tipoIt == 'S' ? "N" : "S"), ValorSQL(static_cast<double>(qtde)), R(preco), R(tot), R(desc), R(frete),
+                               R(baseIcms), ValorSQL(static_cast<double>(aliqIcms)), R(icms), R(baseIpi),
+                               ValorSQL(static_cast<double>(aliqIpi)), R(0), R(0)},
+                              {3}));
             }
             itensTotal += nIt;
             if (zerado) totPis = totCofins = 0;
             bool eletronico = abrevi == "55" || abrevi == "65" || abrevi == "57";
             std::string chave = eletronico ? ChaveAcesso(munEmp, emissao, cnpjEmpresa_, abrevi.c_str(), 1, d) : "";
             int64_t valor = totProd - totDesc + totFrete + totIpi;
-            ne.Adiciona({S(numero), S(credor), S(serie), S(tipo), D(emissao), D(entrada), R(totBaseIcms ? 1800 : 0), R(totBaseIcms),
-                         R(0), R(valor), R(totProd), R(totFrete), R(0), R(0), R(0), R(0), R(0), R(totIcms), R(totIpi), R(totDesc),
-                         R(0), R(totPis), R(totCofins), R(r_.Chance(5) ? totPis / 10 : 0), R(0),
-                         R(servico ? Percentual(totProd, 500) : 0), R(0), R(0), S(chave), S(r_.Um(std::vector<std::string>{"0", "1", "9"})),
-                         T("", 20)});
+            ne.Adiciona(H({S(numero), S(credor), S(serie), S(tipo), D(emissao), D(entrada), R(totBaseIcms ? 1800 : 0), R(totBaseIcms),
+                           R(0), R(valor), R(totProd), R(totFrete), R(0), R(0), R(0), R(0), R(0), R(totIcms), R(totIpi), R(totDesc),
+                           R(0), R(totPis), R(totCofins), R(r_.Chance(5) ? totPis / 10 : 0), R(0),
+                           R(servico ? Percentual(totProd, 500) : 0), R(0), R(0), S(chave), S(r_.Um(std::vector<std::string>{"0", "1", "9"})),
+                           T("", 20)},
+                          {5}));
             if (r_.Chance(10)) ct.Adiciona({I(++contabilId), S(numero), S(credor), S("3.1.01.001"), S("4.1.01.001"), R(valor)});
             Commita(desdeCommit, nIt + 1);
             if (d % 5000 == 0) Progresso("empresa " + emp + ": " + std::to_string(d) + "/" + std::to_string(entradas) + " entradas, " +
@@ -691,13 +715,16 @@ private:
             bool zerado = r_.Chance(5);
             int nIt = static_cast<int>(r_.Entre(1, o_.itens));
             int64_t totProd = 0, totPis = 0, totCofins = 0, totIcms = 0, totBaseIcms = 0, totIpi = 0;
+            // --hostil: a document without goods value that still carries a discount.
+            const bool semMercadoria = o_.hostil && r_.Chance(15);
+            const int64_t desconto = semMercadoria ? r_.Entre(100, 5000) : 0;
             for (int it = 1; it <= nIt; ++it) {
                 const Natureza* nat = servico ? natServicoSai[0] : r_.Um(natSaida);
                 char tipoIt = servico ? 'S' : (r_.Chance(10) ? 'M' : 'P');
                 std::string codigo = tipoIt == 'S' ? r_.Um(servicos) : tipoIt == 'M' ? r_.Um(materiais) : r_.Um(produtos);
                 int64_t qtde = r_.Entre(1, 25);
                 int64_t preco = r_.Entre(300, 400000);
-                int64_t tot = qtde * preco;
+                int64_t tot = semMercadoria ? 0 : qtde * preco;
                 int aliqIcms = servico ? 0 : static_cast<int>(r_.Um(std::vector<int64_t>{0, 7, 12, 18}));
                 int64_t baseIcms = aliqIcms ? tot : 0;
                 int64_t icms = Percentual(baseIcms, aliqIcms * 100);
@@ -712,13 +739,14 @@ private:
                     totPis += Percentual(tot, nat->aliqPis);
                     totCofins += Percentual(tot, nat->aliqCofins);
                 }
-                si.Adiciona({S(fatura), I(it), S(codigo), S(tecido ? Fmt("%02lld", r_.Entre(1, 5)) : ""), S(""),
-                             T("ITEM VENDIDO " + codigo, 500), T("", 20), S(std::string(1, tipoIt)), S(r_.Chance(3) ? "" : r_.Um(unidades_)),
-                             S(nat->codigo), S(r_.Um(ncms_)), S(tipoIt == 'S' ? "09" : "00"), S("000"), S(r_.Um(tribPis)),
-                             S(r_.Um(tribPis)), S("50"), empenho, ValorSQL(static_cast<double>(qtde)), R(preco), R(tot),
-                             R(preco * 6 / 10), R(baseIcms), ValorSQL(static_cast<double>(aliqIcms)), R(aliqIpi ? tot : 0),
-                             ValorSQL(static_cast<double>(aliqIpi)), R(tot), ValorSQL(nat->aliqPis / 100.0), R(tot),
-                             ValorSQL(nat->aliqCofins / 100.0), R(0), R(0), R(0)});
+                si.Adiciona(H({S(fatura), I(it), S(codigo), S(tecido ? Fmt("%02lld", r_.Entre(1, 5)) : ""), S(""),
+                               T("ITEM VENDIDO " + codigo, 500), T("", 20), S(std::string(1, tipoIt)), S(r_.Chance(3) ? "" : r_.Um(unidades_)),
+                               S(nat->codigo), S(r_.Um(ncms_)), S(tipoIt == 'S' ? "09" : "00"), S("000"), S(r_.Um(tribPis)),
+                               S(r_.Um(tribPis)), S("50"), empenho, ValorSQL(static_cast<double>(qtde)), R(preco), R(tot),
+                               R(preco * 6 / 10), R(baseIcms), ValorSQL(static_cast<double>(aliqIcms)), R(aliqIpi ? tot : 0),
+                               ValorSQL(static_cast<double>(aliqIpi)), R(tot), ValorSQL(nat->aliqPis / 100.0), R(tot),
+                               ValorSQL(nat->aliqCofins / 100.0), R(0), R(0), R(0)},
+                              {1}));
             }
             itensTotal += nIt;
             if (zerado) totPis = totCofins = 0;
@@ -726,14 +754,15 @@ private:
             ValorSQL chave = eletronico ? S(ChaveAcesso(munEmp, emissao, cnpjEmpresa_, abrevi.c_str(), 1, d))
                                         : (r_.Chance(50) ? S("") : ValorSQL(std::monostate{}));
             bool transp = r_.Chance(30);
-            ns.Adiciona({S(fatura), S("1"), S(cli), tipo.empty() ? ValorSQL(std::monostate{}) : S(tipo), D(emissao),
-                         D(emissao.MaisDias(static_cast<int>(r_.Entre(0, 2)))), S(impresso), S(tecido ? "T" : "N"), S("S"),
-                         S(r_.Um(std::vector<std::string>{"0", "1", "9"})), chave, T("", 20),
-                         transp ? S(Fmt("T%04lld", r_.Entre(1, 5))) : ValorSQL(std::monostate{}),
-                         transp ? S("ABC1D23") : ValorSQL(std::monostate{}), R(totBaseIcms ? 1800 : 0), R(totBaseIcms), R(0),
-                         R(totProd + totIpi), R(totProd), R(0), R(0), R(totIcms), R(totIpi), R(0), R(0), R(totPis), R(totCofins),
-                         R(0), R(0), R(0), I(r_.Entre(1, 20)), ValorSQL(static_cast<double>(r_.Entre(1000, 900000)) / 1000.0),
-                         ValorSQL(static_cast<double>(r_.Entre(1000, 800000)) / 1000.0)});
+            ns.Adiciona(H({S(fatura), S("1"), S(cli), tipo.empty() ? ValorSQL(std::monostate{}) : S(tipo), D(emissao),
+                           D(emissao.MaisDias(static_cast<int>(r_.Entre(0, 2)))), S(impresso), S(tecido ? "T" : "N"), S("S"),
+                           S(r_.Um(std::vector<std::string>{"0", "1", "9"})), chave, T("", 20),
+                           transp ? S(Fmt("T%04lld", r_.Entre(1, 5))) : ValorSQL(std::monostate{}),
+                           transp ? S("ABC1D23") : ValorSQL(std::monostate{}), R(totBaseIcms ? 1800 : 0), R(totBaseIcms), R(0),
+                           R(totProd + totIpi - desconto), R(totProd), R(0), R(0), R(totIcms), R(totIpi), R(desconto), R(0), R(totPis),
+                           R(totCofins), R(0), R(0), R(0), I(r_.Entre(1, 20)), ValorSQL(static_cast<double>(r_.Entre(1000, 900000)) / 1000.0),
+                           ValorSQL(static_cast<double>(r_.Entre(1000, 800000)) / 1000.0)},
+                          {4}));
             if (r_.Chance(10)) ct.Adiciona({I(++contabilId), S(fatura), S(cli), S("3.1.01.001"), S("1.1.02.001"), R(totProd)});
             Commita(desdeCommit, nIt + 1);
             if (d % 5000 == 0) Progresso("empresa " + emp + ": " + std::to_string(d) + "/" + std::to_string(saidas) + " saídas, " +
@@ -753,8 +782,9 @@ private:
             int64_t valor = r_.Entre(1000, 500000);
             int k = static_cast<int>(r_.Entre(0, 9));
             int64_t juros = k < 6 ? r_.Entre(1, 5000) : k < 8 ? 0 : k < 9 ? -r_.Entre(1, 500) : r_.Entre(1, 900);
-            rb.Adiciona({I(i), S(Fmt("%06lld", i) + "-1"), S(r_.Um(participantes)), D(pagto.MaisDias(-5)),
-                         k == 9 && i > 3 ? ValorSQL(std::monostate{}) : D(pagto), R(valor), R(juros)});
+            rb.Adiciona(H({I(i), S(Fmt("%06lld", i) + "-1"), S(r_.Um(participantes)), D(pagto.MaisDias(-5)),
+                           k == 9 && i > 3 ? ValorSQL(std::monostate{}) : D(pagto), R(valor), R(juros)},
+                          {0}));
         }
         rb.Descarrega();
     }

@@ -22,7 +22,10 @@ struct OpcoesGerador {
     uint64_t semente = 1;
     int mes = 1;
     int ano = 2012;
-    bool hostil = false;  // quotes, "|", line breaks, tabs, non-Windows-1252 text, long texts, NULLs
+    // Quotes, "|", line breaks, tabs, non-Windows-1252 text, long texts and NULLs in
+    // the text columns; NULLs in the number and date columns; documents without goods
+    // value that carry a discount.
+    bool hostil = false;
     bool progresso = false;  // progress on stderr
 };
 

@@ -2,6 +2,7 @@
 # its own port and socket folder, password authentication over TCP.
 # Source it, then:  pg_inicia   (exports EFD_PG_HOST, EFD_PG_PORT, EFD_PG_USER, EFD_PG_PASSWORD)
 #                   pg_para
+# (pg_derruba and pg_religa stop the server abruptly and start it again.)
 # As root the server runs as the "postgres" user, which cannot enter /root, so the
 # cluster lives under /tmp rather than in the build tree.
 
@@ -38,13 +39,28 @@ pg_inicia() {
     || { cat "$PG_DIR/initdb.log" >&2; return 1; }
   EFD_PG_PORT=$(pg_porta_livre) || { echo "nenhuma porta livre para o PostgreSQL" >&2; return 1; }
   export EFD_PG_PORT
-  pg_como_dono "$bin/pg_ctl" -D "$PG_DIR/dados" -l "$PG_DIR/servidor.log" -w -t 60 \
-      -o "-p $EFD_PG_PORT -k $PG_DIR/sock -c listen_addresses=127.0.0.1 -c fsync=off -c full_page_writes=off -c synchronous_commit=off" \
-      start >/dev/null || { cat "$PG_DIR/servidor.log" >&2; return 1; }
+  pg_sobe || return 1
   export EFD_PG_SOCKET_DIR="$PG_DIR/sock"
   export EFD_PG_DATA_DIR="$PG_DIR/dados"
   echo "PostgreSQL de teste em 127.0.0.1:$EFD_PG_PORT ($PG_DIR)"
 }
+
+# Starts the server of $PG_DIR on $EFD_PG_PORT.
+pg_sobe() {
+  local bin; bin=$(pg_bin) || return 1
+  pg_como_dono "$bin/pg_ctl" -D "$PG_DIR/dados" -l "$PG_DIR/servidor.log" -w -t 60 \
+      -o "-p $EFD_PG_PORT -k $PG_DIR/sock -c listen_addresses=127.0.0.1 -c fsync=off -c full_page_writes=off -c synchronous_commit=off" \
+      start >/dev/null || { cat "$PG_DIR/servidor.log" >&2; return 1; }
+}
+
+# For the fault tests: the server of $PG_DIR stops at once, as in a crash or a
+# power cut (every connection drops, nothing is flushed), and comes back on the
+# same port with pg_religa.
+pg_derruba() {
+  local bin; bin=$(pg_bin) || return 1
+  pg_como_dono "$bin/pg_ctl" -D "$PG_DIR/dados" -m immediate -w stop >/dev/null
+}
+pg_religa() { pg_sobe; }
 
 pg_para() {
   [ -n "${PG_DIR:-}" ] || return 0

@@ -158,8 +158,11 @@ void TGeradorEFD::IniciaGeracao() {
     const fs::path final = ArquivoCompleto();
     std::error_code ec;
     const fs::path pasta = final.parent_path();
-    if (!pasta.empty() && !fs::is_directory(pasta, ec))
+    if (!pasta.empty() && !fs::is_directory(pasta, ec)) {
+        if (fs::exists(pasta, ec))
+            throw EGeradorEFDErro("A pasta de destino \"" + pasta.string() + "\" é um arquivo, não uma pasta.");
         throw EGeradorEFDErro("A pasta de destino \"" + pasta.string() + "\" não existe.");
+    }
     if (fs::is_directory(final, ec))
         throw EGeradorEFDErro("O caminho \"" + final.string() + "\" é uma pasta, não um arquivo.");
 

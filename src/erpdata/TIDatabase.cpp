@@ -28,9 +28,36 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::string MensagemErroQt(const QSqlError& e) {
     QString t = e.databaseText().trimmed();
+    // QPSQL closes its text with the SQLSTATE in parentheses, empty for the errors
+    // libpq makes itself (a connection that went away has none).
+    if (t.endsWith(QLatin1String("()"))) t = t.chopped(2).trimmed();
     if (t.isEmpty()) t = e.driverText().trimmed();
     if (t.isEmpty()) t = e.text().trimmed();
     return t.toStdString();
+}
+
+bool ConexaoPerdida(TTIDatabase::Impl& i, const QSqlError& e) {
+    if (!i.db.isValid()) return false;
+    // QPSQL reports the connection closed once libpq has seen the server end go
+    // ("server closed the connection unexpectedly").
+    if (!i.db.isOpen()) return true;
+    // A session ended by the server is reported before the socket closes; its
+    // SQLSTATE says so: class 08 (connection exception), administrator or crash
+    // shutdown, server starting or stopping, idle session time-outs.
+    if (i.db.driverName() != QLatin1String("QPSQL")) return false;
+    const QString codigo = e.nativeErrorCode();
+    return codigo.startsWith(QLatin1String("08")) || codigo == QLatin1String("57P01") ||
+           codigo == QLatin1String("57P02") || codigo == QLatin1String("57P03") || codigo == QLatin1String("57P05") ||
+           codigo == QLatin1String("25P03");
+}
+
+std::string MensagemFalha(TTIDatabase::Impl& i, const QSqlError& e) {
+    std::string msg = MensagemErroQt(e);
+    // The server's words alone ("terminating connection due to administrator
+    // command", "server closed the connection unexpectedly") do not tell the user
+    // that every further statement will fail the same way until a new connection.
+    if (ConexaoPerdida(i, e)) return "a conexão com o banco de dados foi perdida: " + msg;
+    return msg;
 }
 
 TTIDatabase::TTIDatabase() : impl_(std::make_unique<Impl>()) {
@@ -139,7 +166,7 @@ void TTIDatabase::ExecutaForaDaTransacao(const std::string& sql) {
     if (!Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
     transacao_.Commit();
     QSqlQuery q(impl_->db);
-    if (!q.exec(QString::fromStdString(sql))) throw EDatabaseError(MensagemErroQt(q.lastError()));
+    if (!q.exec(QString::fromStdString(sql))) throw EDatabaseError(MensagemFalha(*impl_, q.lastError()));
 }
 
 bool TTIDatabase::Conectado() const { return impl_->db.isValid() && impl_->db.isOpen(); }
@@ -148,7 +175,7 @@ void TTITransaction::StartTransaction() {
     auto& i = db_.impl();
     if (i.transacaoAtiva) return;
     if (!db_.Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
-    if (!i.db.transaction()) throw EDatabaseError(MensagemErroQt(i.db.lastError()));
+    if (!i.db.transaction()) throw EDatabaseError(MensagemFalha(i, i.db.lastError()));
     i.transacaoAtiva = true;
 }
 
@@ -158,7 +185,7 @@ void TTITransaction::Commit() {
     auto& i = db_.impl();
     if (!i.transacaoAtiva) return;
     ++i.geracaoTransacao;
-    if (!i.db.commit()) throw EDatabaseError(MensagemErroQt(i.db.lastError()));
+    if (!i.db.commit()) throw EDatabaseError(MensagemFalha(i, i.db.lastError()));
     i.transacaoAtiva = false;
 }
 
@@ -168,7 +195,7 @@ void TTITransaction::Rollback() {
     i.transacaoAtiva = false;
     ++i.geracaoTransacao;
     i.tempoLimitePg = -1;  // a SET inside the transaction is undone with it
-    if (!i.db.rollback()) throw EDatabaseError(MensagemErroQt(i.db.lastError()));
+    if (!i.db.rollback()) throw EDatabaseError(MensagemFalha(i, i.db.lastError()));
 }
 
 void TTITransaction::CommitRetaining() {

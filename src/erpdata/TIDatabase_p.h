@@ -33,4 +33,12 @@ struct TTIDatabase::Impl {
 // The message of a failure: the server's own text when there is one.
 std::string MensagemErroQt(const QSqlError& e);
 
+// True when the server end of the connection is gone (its session ended, the server
+// stopped, the network dropped): no statement can run on it any more.
+bool ConexaoPerdida(TTIDatabase::Impl& i, const QSqlError& e);
+
+// The message of a failed statement on this connection: MensagemErroQt, said to be a
+// lost connection when it is one.
+std::string MensagemFalha(TTIDatabase::Impl& i, const QSqlError& e);
+
 }  // namespace erpdata

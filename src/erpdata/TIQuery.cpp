@@ -203,7 +203,7 @@ void TTIQuery::AbreSelect() {
     if (d == Dialeto::Firebird && limite > 0) cancelador = std::make_unique<CanceladorFirebird>(HandleFirebird(i, guarda), limite);
 
     if (!q.exec(QString::fromStdString(texto))) {
-        std::string msg = MensagemErroQt(q.lastError());
+        std::string msg = MensagemFalha(i, q.lastError());
         if (cancelador && cancelador->Disparou()) msg = "Timeout expired: " + msg;
         throw EDatabaseError(msg);
     }
@@ -257,7 +257,7 @@ void TTIQuery::AbreSelect() {
         res->FechaLinha();
     }
     if (q.lastError().isValid()) {
-        std::string msg = MensagemErroQt(q.lastError());
+        std::string msg = MensagemFalha(i, q.lastError());
         if (cancelador && cancelador->Disparou()) msg = "Timeout expired: " + msg;
         throw EDatabaseError(msg);
     }
@@ -283,7 +283,7 @@ void TTIQuery::Executa(const std::string& texto, bool limite) {
     QSqlQuery q(i.db);
     if (!q.exec(QString::fromStdString(texto))) {
         QSqlError e = q.lastError();
-        std::string msg = MensagemErroQt(e);
+        std::string msg = MensagemFalha(i, e);
         bool estourou = (cancelador && cancelador->Disparou()) ||
                         (d == Dialeto::PostgreSQL && ms > 0 && e.nativeErrorCode() == QLatin1String("57014"));
         if (estourou) msg = "Timeout expired: " + msg;

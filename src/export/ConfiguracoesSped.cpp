@@ -1,6 +1,7 @@
 #include "export/ConfiguracoesSped.h"
 
 #include "erpdata/ContextoERP.h"
+#include "erpdata/Erros.h"
 #include "erpdata/TIDatabase.h"
 #include "erpdata/TIQuery.h"
 #include "export/Regras.h"
@@ -80,11 +81,16 @@ void GravaConfiguracoes(TContextoERP& ctx, const std::string& codigoEmpresa, con
         q.ExecSQL();
         q.SetSQL(insercao);
         q.ExecSQL();
-    } catch (...) {
+    } catch (const std::exception& erro) {
         // Both statements or neither: a failed insertion must not leave the
-        // company without its row.
-        t.RollbackRetaining();
-        throw;
+        // company without its row. A rollback that fails too (the connection is
+        // gone) undoes the deletion as well, and must not hide the first error.
+        try {
+            t.RollbackRetaining();
+        } catch (...) {
+        }
+        throw erpdata::EDatabaseError("As configurações da empresa " + codigoEmpresa +
+                                      " não foram gravadas: " + erro.what());
     }
     t.CommitRetaining();
 }

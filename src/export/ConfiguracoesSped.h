@@ -66,7 +66,9 @@ struct TConfiguracoesSped {
 TConfiguracoesSped CarregaConfiguracoes(erpdata::TContextoERP& ctx, const std::string& codigoEmpresa);
 
 // Replaces the company's row: the deletion and the insertion are committed
-// together or not at all, and a quote in any text is stored as typed.
+// together or not at all, and a quote in any text is stored as typed. A failure
+// raises "As configurações da empresa X não foram gravadas: " + the cause, with the
+// previous row still in place.
 void GravaConfiguracoes(erpdata::TContextoERP& ctx, const std::string& codigoEmpresa, const TConfiguracoesSped& c);
 
 // Name of the accountant with that ENTIDADE code ("" when there is none).

@@ -11,6 +11,7 @@
 // checks go to stderr prefixed "aviso: "; an error exits 1, a usage error 2.
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -75,6 +76,19 @@ private:
     std::chrono::steady_clock::time_point ultimo_{};
 };
 
+// Why a file that exists cannot be read: a folder under its name, or the system's
+// error on opening it.
+std::string MotivoArquivoIlegivel(const std::filesystem::path& arquivo) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(arquivo, ec)) return "o caminho é uma pasta";
+    errno = 0;
+    if (std::FILE* f = std::fopen(arquivo.string().c_str(), "rb")) {
+        std::fclose(f);
+        return "não é um arquivo comum";
+    }
+    return util::DescricaoErroSistema(errno ? errno : EIO);
+}
+
 util::Data LeData(const std::string& opcao, const std::string& texto) {
     const auto d = util::Data::Parse(texto);
     if (!d) throw ErroDeUso{"data inválida em " + opcao + ": \"" + texto + "\" (use DD/MM/AAAA)"};
@@ -137,6 +151,10 @@ int main(int argc, char** argv) {
         erpdata::TTIDatabase db;
         std::string erroConexao;
         if (!erpdata::ConectaBanco(db, arquivoConfig, [&](const std::string& m) { erroConexao = m; })) {
+            // ConectaBanco is silent about a file it cannot read, as about a missing one.
+            if (erroConexao.empty())
+                erroConexao = "não foi possível ler o arquivo de configuração " + arquivoConfig.string() + ": " +
+                              MotivoArquivoIlegivel(arquivoConfig);
             std::cerr << "erro: " << erroConexao << "\n";
             return 1;
         }
