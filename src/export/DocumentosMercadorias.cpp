@@ -204,7 +204,7 @@ void TExportacao::GeraC500() {
     r.COD_MOD = c.ABREVI.AsString();
     r.COD_SIT = efd::TCodSit::sdfRegular;
     r.SER = c.SERIE.AsString();
-    r.NUM_DOC = static_cast<int32_t>(InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento)));
+    r.NUM_DOC = InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento));
     r.DT_DOC = c.DT_EMISSAO.AsDate();
     r.DT_ENT = c.DT_ENTRADA.AsDate();
     r.VL_DOC = Moeda(c.VALOR.AsFloat());

@@ -152,7 +152,7 @@ void TExportacao::GeraD500() {
     r.COD_SIT = efd::TCodSit::sdfRegular;
     r.SER = c.SERIE.AsString();
     r.SUB = 0;
-    r.NUM_DOC = static_cast<int32_t>(InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento)));
+    r.NUM_DOC = InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento));
     r.DT_DOC = c.DT_EMISSAO.AsDate();
     r.DT_A_P = c.DT_ENTRADA.AsDate();
     r.VL_DOC = Moeda(valor);

@@ -472,6 +472,22 @@ TEST_F(ExportacaoBanco, UtilityBillsOneC500PerRowWithItsContributions) {
     EXPECT_EQ(a.Conta("0150"), 1u);
 }
 
+TEST_F(ExportacaoBanco, DocumentNumbersBeyondTheIntegerRangeAreWrittenAsZero) {
+    // Ten digits do not fit NUM_DOC's integer: 4294967297 must not wrap to 1.
+    NotaEntrada conta;
+    conta.notafiscal = "4294967297";
+    conta.modelo = "06";
+    conta.itens = {ItemEntrada{}};
+    Insere(conta);
+    NotaEntrada tel = conta;
+    tel.modelo = "22";
+    tel.notafiscal = "2147483648";
+    Insere(tel);
+    const auto a = Exporta();
+    EXPECT_EQ(Campo(a.Primeiro("C500"), "NUM_DOC"), "000000000");
+    EXPECT_EQ(Campo(a.Primeiro("D500"), "NUM_DOC"), "000000000");
+}
+
 // ---------------------------------------------------------------------------
 // Other operations: F100 from the receivables' interest
 // ---------------------------------------------------------------------------
