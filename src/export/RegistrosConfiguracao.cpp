@@ -46,13 +46,13 @@ void TExportacao::GeraRegistro0100() {
     r.COD_MUN = InteiroOuZero(q.FieldByName("COD_CID").AsString());
 }
 
-void TExportacao::GeraC110() {
+void TExportacao::GeraC110(DocumentoC100& doc) {
     std::string codigo, texto;
     SeparaCodigoTexto(e_->config.TextoComplemento(), codigo, texto);
-    efd::TRegistroC110& c110 = *sped_->Bloco_C().RegistroC110New();
+    efd::TRegistroC110& c110 = *doc.c100->RegistroC110.New();
     c110.COD_INF = codigo;
     c110.TXT_COMPL = texto;
-    efd::TRegistroC111& c111 = *sped_->Bloco_C().RegistroC111New();
+    efd::TRegistroC111& c111 = *doc.c100->RegistroC111.New();
     c111.NUM_PROC = e_->config.EdtProcesso;
     static constexpr efd::TOrigemProcesso origens[] = {efd::TOrigemProcesso::opJusticaFederal,
                                                          efd::TOrigemProcesso::opSecexRFB,

@@ -164,8 +164,13 @@ void ExportacaoBancoBase::SetUp() {
                              {"CNPJ", T("529.982.247-25")}, {"INSCRICAO", T("SP-123456/O-8")}, {"ENDERECO", T("RUA A")},
                              {"NUM_END", T("10")}, {"BAIRRO", T("CASTELO")}, {"CEP", T("20010-000")},
                              {"TELEFONE", T("(11) 3222-1100")}, {"FAX", T("")}, {"EMAIL", T("c@exemplo.com.br")}});
-    Insere(Natureza{.codigo = "5102", .descricao = " VENDA DE MERCADORIA ", .cfop = "5.102", .tpBase = "1", .tipo = "S"});
-    Insere(Natureza{.codigo = "1102", .descricao = "COMPRA PARA COMERCIALIZACAO", .cfop = "1.102"});
+    Natureza venda;
+    venda.codigo = "5102", venda.descricao = " VENDA DE MERCADORIA ", venda.cfop = "5.102", venda.tpBase = "1";
+    venda.tipo = "S";
+    Insere(venda);
+    Natureza compra;
+    compra.codigo = "1102", compra.descricao = "COMPRA PARA COMERCIALIZACAO", compra.cfop = "1.102";
+    Insere(compra);
 }
 
 void ExportacaoBancoBase::TearDown() {

@@ -173,6 +173,90 @@ TEST_F(ExportacaoBanco, GoodsDocumentNumberSeriesAndAccessKey) {
     }
 }
 
+TEST_F(ExportacaoBanco, IncomingAndOutgoingDocumentsWithTheSameNumberStayApart) {
+    // A supplier that is also a customer: its invoice 123 to the company and the
+    // company's invoice 123 to it, both in series 1.
+    NotaEntrada e;
+    e.notafiscal = "123";
+    e.emissao = e.entrada = "2012-01-10";
+    ItemEntrada ie;
+    ie.codigo = "M01";
+    e.itens = {ie};
+    Insere(e);
+    NotaSaida s;
+    s.fatura = "123";
+    s.emissao = s.saida = "2012-01-10";
+    ItemSaida is1, is2;
+    is1.codigo = "P01";
+    is2.codigo = "P02";
+    s.itens = {is1, is2};
+    Insere(s);
+
+    const auto a = Exporta();
+    ASSERT_EQ(a.Conta("C100"), 2u) << a.Sequencia({"C100", "C170"});
+    // The company's own document first (the direction sorts it), each with its items.
+    EXPECT_EQ(a.Sequencia({"C100", "C170"}), "C100 C170 C170 C100 C170");
+    const auto c100 = a.Registros("C100");
+    EXPECT_EQ(Campo(c100[0], "IND_EMIT") + Campo(c100[1], "IND_EMIT"), "01");
+    // Each document numbers its own items.
+    const auto c170 = a.Registros("C170");
+    ASSERT_EQ(c170.size(), 3u);
+    EXPECT_EQ(Campo(c170[0], "NUM_ITEM") + Campo(c170[1], "NUM_ITEM") + Campo(c170[2], "NUM_ITEM"), "121");
+}
+
+TEST_F(ExportacaoBanco, RowsOfADocumentMetAgainGoUnderItsOwnDocument) {
+    // 000123 and 000123/A are one document number (its first six characters) for
+    // the same customer and series, dispatched on different days; a purchase
+    // entered between them sorts in the middle.
+    NotaSaida primeira;
+    primeira.fatura = "000123";
+    primeira.emissao = primeira.saida = "2012-01-10";
+    ItemSaida p1;
+    p1.codigo = "P01";
+    primeira.itens = {p1};
+    Insere(primeira);
+    NotaSaida segunda = primeira;
+    segunda.fatura = "000123/A";
+    segunda.emissao = segunda.saida = "2012-01-20";
+    segunda.itens[0].codigo = "P02";
+    Insere(segunda);
+    NotaEntrada compra;
+    compra.notafiscal = "9001";
+    compra.credor = "00002";
+    compra.emissao = compra.entrada = "2012-01-15";
+    compra.itens = {ItemEntrada{}};
+    Insere(compra);
+    // The same for services.
+    NotaSaida servico = primeira;
+    servico.fatura = "000200";
+    servico.modelo = "99";
+    Insere(servico);
+    NotaSaida servicoA = segunda;
+    servicoA.fatura = "000200/A";
+    servicoA.modelo = "99";
+    Insere(servicoA);
+    NotaSaida outroServico = primeira;
+    outroServico.fatura = "000300";
+    outroServico.codcli = "00002";
+    outroServico.modelo = "99";
+    outroServico.emissao = outroServico.saida = "2012-01-15";
+    Insere(outroServico);
+
+    const auto a = Exporta();
+    EXPECT_EQ(a.Sequencia({"C100", "C170"}), "C100 C170 C170 C100 C170");
+    auto itens = [&](const char* pai, const char* filho) {
+        std::string r;
+        for (const auto& l : a.linhas) {
+            const std::string reg = teste::CodigoDaLinha(l);
+            if (reg == pai) r += (r.empty() ? "" : " ") + Campo(l, "NUM_DOC") + ":";
+            if (reg == filho) r += " " + Campo(l, "NUM_ITEM") + "=" + Campo(l, "COD_ITEM");
+        }
+        return r;
+    };
+    EXPECT_EQ(itens("C100", "C170"), "000123: 1=P01 2=P02 9001: 1=M01");
+    EXPECT_EQ(itens("A100", "A170"), "000200: 1=P01 2=P02 000300: 1=P01");
+}
+
 // ---------------------------------------------------------------------------
 // NFC-e: the two options, and the C175 summaries
 // ---------------------------------------------------------------------------
