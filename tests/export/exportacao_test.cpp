@@ -257,6 +257,49 @@ TEST_F(ExportacaoBanco, RowsOfADocumentMetAgainGoUnderItsOwnDocument) {
     EXPECT_EQ(itens("A100", "A170"), "000200: 1=P01 2=P02 000300: 1=P01");
 }
 
+TEST_F(ExportacaoBanco, TypedNumberAndZeroContributionsSelectTheDocuments) {
+    auto entrada = [&](const char* numero, double pis) {
+        NotaEntrada n;
+        n.notafiscal = numero;
+        n.pis = n.cofins = pis;
+        n.itens = {ItemEntrada{}};
+        Insere(n);
+    };
+    auto saida = [&](const char* numero, double pis) {
+        NotaSaida n;
+        n.fatura = numero;
+        n.valPis = n.valCofins = pis;
+        n.itens = {ItemSaida{}};
+        Insere(n);
+    };
+    entrada("123", 1.65);
+    entrada("124", 0);
+    saida("123", 1.65);
+    saida("125", 0);
+    struct Caso {
+        const char* nota;
+        bool zerado;
+        const char* documentos;  // NUM_DOC/IND_EMIT of each C100, in file order (entry date first)
+    };
+    const Caso casos[] = {
+        {"", true, "123/1 124/1 123/0 125/0"},
+        {"", false, "123/1 123/0"},        // PIS and COFINS above zero only
+        {"123", true, "123/1 123/0"},      // the typed number, both directions
+        {"12'3", true, ""},                // a quote is part of the number, not of the statement
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string("'") + c.nota + "' zerado " + (c.zerado ? "on" : "off"));
+        auto e = Entradas();
+        e.EdtNota = c.nota;
+        e.cbZerado = c.zerado;
+        const auto a = Exporta(e);
+        std::string documentos;
+        for (const auto& l : a.Registros("C100"))
+            documentos += (documentos.empty() ? "" : " ") + Campo(l, "NUM_DOC") + "/" + Campo(l, "IND_EMIT");
+        EXPECT_EQ(documentos, c.documentos);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // NFC-e: the two options, and the C175 summaries
 // ---------------------------------------------------------------------------
@@ -1004,6 +1047,34 @@ TEST_F(ExportacaoBanco, AccountantFromTheSettingsElseTheParameterElseAMessage) {
             EXPECT_EQ(a.Registros("0100"), std::vector<std::string>{c.r0100});
         }
     }
+}
+
+TEST_F(ExportacaoBanco, EveryRunStartsFromNothing) {
+    NotaSaida n;
+    n.itens = {ItemSaida{}};
+    Insere(n);
+    teste::Natureza exclui;
+    exclui.codigo = "5EXC", exclui.cfop = "5.102", exclui.tpBase = "1", exclui.compBasePico = "NNS";
+    Insere(exclui);
+    NotaSaida x;
+    x.fatura = "2";
+    x.chave = Chave(2);
+    x.itens = {ItemSaida{}};
+    x.itens[0].natureza = "5EXC";
+    Insere(x);
+    db_.Transacao().CommitRetaining();
+    // The same run object twice: the second file is the first one again, with its
+    // participants, items, 0450, 1010, 1011 and 0500 (nothing remembered from before).
+    erpdata::TContextoERP ctx(db_);
+    ctx.CarregaArqLocal();
+    teste::InterfaceTeste ui;
+    exportacao::TExportacao exp(ctx, ui);
+    const auto e = Entradas();
+    const std::string primeiro = teste::LeBytes(exp.Executa(e).arquivo);
+    const std::string segundo = teste::LeBytes(exp.Executa(e).arquivo);
+    EXPECT_EQ(primeiro, segundo);
+    for (const char* reg : {"|0150|", "|0200|", "|0450|", "|0500|", "|1010|", "|1011|", "|C100|"})
+        EXPECT_NE(segundo.find(reg), std::string::npos) << reg;
 }
 
 TEST_F(ExportacaoBanco, FileNameAndFolderAreRequiredAndDatesToo) {
