@@ -357,17 +357,17 @@ TEST_F(ExportacaoBanco, NfceSummariesGroupByOperationSituationAndRates) {
     st.cfop = "5.405";
     st.tpBase = "1";
     Insere(st);
-    // Two items of 5102 with CST 01 at 1.65/7.6 and one of 5405 with CST 04 at 0/0;
-    // a discount of 3.50 over 35.00 of goods.
+    // Two items of 5102 with CST 01 at 1.65/7.6 and one of 5405 with CST 04 at 0/0,
+    // 10.00 each; a discount of 1.00 over 30.00 of goods.
     NotaSaida a;
     a.fatura = "300";
     a.modelo = "65";
-    a.valProdutos = 35;
-    a.desconto = 3.5;
+    a.valProdutos = 30;
+    a.desconto = 1;
     ItemSaida i1, i2, i3;
     i1.codigo = "P01", i1.valor = i1.basePis = i1.baseCofins = 10;
-    i2.codigo = "P02", i2.valor = i2.basePis = i2.baseCofins = 20;
-    i3.codigo = "P03", i3.valor = i3.basePis = i3.baseCofins = 5, i3.natureza = "5405";
+    i2.codigo = "P02", i2.valor = i2.basePis = i2.baseCofins = 10;
+    i3.codigo = "P03", i3.valor = i3.basePis = i3.baseCofins = 10, i3.natureza = "5405";
     i3.tribPis = i3.tribCofins = "04", i3.percPis = i3.percCofins = 0;
     a.itens = {i1, i2, i3};
     Insere(a);
@@ -390,9 +390,10 @@ TEST_F(ExportacaoBanco, NfceSummariesGroupByOperationSituationAndRates) {
     const std::vector<std::string> campos = {"CFOP", "VL_OPR", "VL_DESC", "CST_PIS", "VL_BC_PIS", "ALIQ_PIS",
                                              "QUANT_BC_PIS", "ALIQ_PIS_QUANT", "VL_PIS", "CST_COFINS", "VL_BC_COFINS",
                                              "ALIQ_COFINS", "VL_COFINS", "COD_CTA"};
-    // 0.1650 + 0.3300 of PIS are cut to 0.16 + 0.33; 0.76 + 1.52 of COFINS.
-    EXPECT_EQ(Campos(c175[0], campos), "5102|30,00|3,00|01|30,00|1,65|||0,49|01|30,00|7,60|2,28|");
-    EXPECT_EQ(Campos(c175[1], campos), "5405|5,00|0,50|04|5,00|0,00|||0,00|04|5,00|0,00|0,00|");
+    // Sums of each item's own figures: discount shares of 0.33 (not 0.67 for the
+    // group), PIS of 0.1650 cut to 0.16 twice (not 0.33).
+    EXPECT_EQ(Campos(c175[0], campos), "5102|20,00|0,66|01|20,00|1,65|||0,32|01|20,00|7,60|1,52|");
+    EXPECT_EQ(Campos(c175[1], campos), "5405|10,00|0,33|04|10,00|0,00|||0,00|04|10,00|0,00|0,00|");
     EXPECT_EQ(Campos(c175[2], {"CFOP", "VL_OPR", "ALIQ_PIS", "VL_PIS"}), "5102|10,00|1,65|0,16");
     EXPECT_EQ(Campos(c175[3], {"CFOP", "VL_OPR", "ALIQ_PIS", "VL_PIS"}), "5102|10,00|0,65|0,06");
     // Goods documents of other models never get C175.
