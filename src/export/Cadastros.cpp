@@ -25,7 +25,7 @@ void TExportacao::AdicionaParticipante() {
     std::string ieMaiuscula = Apara(ie);
     for (char& ch : ieMaiuscula) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     r.IE = ieMaiuscula == "ISENTO" ? std::string() : ie;
-    r.COD_MUN = static_cast<int32_t>(InteiroOuZero(c.CODMUN.AsString()));
+    r.COD_MUN = InteiroOuZero(c.CODMUN.AsString());
     r.SUFRAMA = c.SUFRAMA.AsString();
     r.ENDERECO = c.ENDERECO.AsString();
     r.NUM = c.NUM_END.AsString();

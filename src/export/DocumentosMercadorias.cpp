@@ -39,14 +39,13 @@ void TExportacao::GeraC100() {
     AdicionaNatureza(c.NATUREZA.AsString());
 
     const std::string serie = c.SERIE.AsString();
-    if (st.notasMercadorias.insert(ChaveDocumento(st.numeroDocumento, credor, serie)).second) {
-        st.bGeraC110 = true;
-        st.TbC175.clear();
-        st.itemAtual = 0;
-        st.itensRestantes = c.NR_ITENS.AsInteger();
-
-        efd::TRegistroC100& r = *sped_->Bloco_C().RegistroC100New();
-        const std::string tpEmi = c.TP_EMI.AsString();
+    const std::string tpEmi = c.TP_EMI.AsString();
+    auto [it, novo] = st.notasMercadorias.try_emplace(ChaveDocumento(tpEmi, st.numeroDocumento, credor, serie));
+    DocumentoC100& doc = it->second;
+    if (novo) {
+        doc.itensRestantes = c.NR_ITENS.AsInteger();
+        doc.c100 = sped_->Bloco_C().RegistroC100New();
+        efd::TRegistroC100& r = *doc.c100;
         r.IND_OPER = c.TP_NAT.AsString() == "1" ? efd::TIndTipoOper::tpSaidaPrestacao
                                                  : efd::TIndTipoOper::tpEntradaAquisicao;
         r.IND_EMIT = tpEmi == "0" ? efd::TEmitente::edEmissaoPropria : efd::TEmitente::edTerceiros;
@@ -85,20 +84,20 @@ void TExportacao::GeraC100() {
     if (exclusao) {
         sped_->Bloco_1().Registro1001().IND_MOV = efd::TIndMov::imComDados;
         AdicionaInformacaoComplementar();
-        if (st.bGeraC110) GeraC110();
+        if (doc.bGeraC110) GeraC110(doc);
         GeraRegistro1010();
         GeraRegistro1011();
-        st.bGeraC110 = false;
+        doc.bGeraC110 = false;
     }
-    if (comItens) GeraC170(exclusao);
-    if (e_->cbC175 && nfce) GeraC175();
+    if (comItens) GeraC170(doc, exclusao);
+    if (e_->cbC175 && nfce) GeraC175(doc);
 }
 
-void TExportacao::GeraC170(bool exclusaoIcms) {
+void TExportacao::GeraC170(DocumentoC100& doc, bool exclusaoIcms) {
     const Colunas& c = *col_;
-    Estado& st = *st_;
-    efd::TRegistroC170& r = *sped_->Bloco_C().RegistroC170New();
-    r.NUM_ITEM = std::to_string(++st.itemAtual);
+    // Under the row's own document, also when other documents came in between.
+    efd::TRegistroC170& r = *doc.c100->RegistroC170.New();
+    r.NUM_ITEM = std::to_string(++doc.itens);
     r.COD_ITEM = c.CODIGO.AsString();
     r.DESCR_COMPL = Apara(c.DESCRICAO.AsString());
     r.QTD = c.QTDE_ITEM.AsFloat();
@@ -142,9 +141,8 @@ void TExportacao::GeraC170(bool exclusaoIcms) {
     GeraRegistro0500(r.COD_CTA);
 }
 
-void TExportacao::GeraC175() {
+void TExportacao::GeraC175(DocumentoC100& doc) {
     const Colunas& c = *col_;
-    Estado& st = *st_;
     const double valorItem = c.VALOR_ITEM.AsFloat();
     const double desconto = DescontoDoItem(valorItem, c.VAL_PRODUTOS.AsFloat(), c.DESCONTO.AsFloat());
     const double basePis = c.BASE_PIS_ITEM.AsFloat(), aliqPis = c.PERC_PIS_ITEM.AsFloat();
@@ -155,9 +153,9 @@ void TExportacao::GeraC175() {
     const std::string cstPis = c.TRIB_PIS.AsString();
     const std::string cstCofins = c.TRIB_COFINS.AsString();
 
-    --st.itensRestantes;
+    --doc.itensRestantes;
     TGrupoC175* grupo = nullptr;
-    for (TGrupoC175& g : st.TbC175)
+    for (TGrupoC175& g : doc.TbC175)
         if (g.CFOP == cfop && g.CST_PIS == cstPis && g.CST_COFINS == cstCofins && g.ALIQ_PIS == aliqPis &&
             g.ALIQ_COFINS == aliqCofins) {
             grupo = &g;
@@ -171,13 +169,13 @@ void TExportacao::GeraC175() {
         grupo->VL_BC_COFINS += baseCofins;
         grupo->VL_COFINS += valorCofins;
     } else {
-        st.TbC175.push_back({cstPis, cstCofins, cfop, valorItem, desconto, basePis, aliqPis, valorPis, baseCofins,
+        doc.TbC175.push_back({cstPis, cstCofins, cfop, valorItem, desconto, basePis, aliqPis, valorPis, baseCofins,
                              aliqCofins, valorCofins});
     }
-    if (st.itensRestantes != 0) return;
+    if (doc.itensRestantes != 0) return;
     // The document's last row: one C175 per group, in the order the groups were met.
-    for (const TGrupoC175& g : st.TbC175) {
-        efd::TRegistroC175& r = *sped_->Bloco_C().RegistroC175New();
+    for (const TGrupoC175& g : doc.TbC175) {
+        efd::TRegistroC175& r = *doc.c100->RegistroC175.New();
         r.CFOP = g.CFOP;
         r.VL_OPR = g.VL_ITEM;
         r.VL_DESC = g.VL_DESC;
@@ -197,14 +195,12 @@ void TExportacao::GeraC500() {
     const Colunas& c = *col_;
     Estado& st = *st_;
     AdicionaParticipante();
-    st.itemAtual = 0;
-    st.itensRestantes = c.NR_ITENS.AsInteger();
     efd::TRegistroC500& r = *sped_->Bloco_C().RegistroC500New();
     r.COD_PART = c.CREDOR.AsString();
     r.COD_MOD = c.ABREVI.AsString();
     r.COD_SIT = efd::TCodSit::sdfRegular;
     r.SER = c.SERIE.AsString();
-    r.NUM_DOC = static_cast<int32_t>(InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento)));
+    r.NUM_DOC = InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento));
     r.DT_DOC = c.DT_EMISSAO.AsDate();
     r.DT_ENT = c.DT_ENTRADA.AsDate();
     r.VL_DOC = Moeda(c.VALOR.AsFloat());

@@ -140,7 +140,7 @@ void TExportacao::LeEmpresa() {
         st.empresaNome = col_->EMP_NOME.AsString();
         st.empresaCnpj = util::LimpaPontuacao(col_->CNPJ_EMP.AsString());
         st.empresaUf = col_->ESTADO.AsString();
-        st.empresaMunicipio = static_cast<int32_t>(InteiroOuZero(col_->EMP_CIDADE.AsString()));
+        st.empresaMunicipio = InteiroOuZero(col_->EMP_CIDADE.AsString());
         return;
     }
     // A period without documents still belongs to the company: its name, CNPJ, state
@@ -155,7 +155,7 @@ void TExportacao::LeEmpresa() {
     st.empresaNome = QryAux->FieldByName("EMP_NOME").AsString();
     st.empresaCnpj = util::LimpaPontuacao(QryAux->FieldByName("EMP_CNPJ").AsString());
     st.empresaUf = QryAux->FieldByName("EMP_ESTADO").AsString();
-    st.empresaMunicipio = static_cast<int32_t>(InteiroOuZero(QryAux->FieldByName("COD_CID").AsString()));
+    st.empresaMunicipio = InteiroOuZero(QryAux->FieldByName("COD_CID").AsString());
 }
 
 void TExportacao::CriaRegistrosAbertura() {

@@ -79,8 +79,10 @@ public:
     TRelatorioExportacao Executa(const TEntradasExportacao& entradas);
 
 private:
-    struct Colunas;       // the documents query's columns, resolved once
-    struct Estado;        // the run state and in-memory tables
+    struct Colunas;        // the documents query's columns, resolved once
+    struct Estado;         // the run state and in-memory tables
+    struct DocumentoC100;  // a goods document opened in the file
+    struct DocumentoA100;  // a service document opened in the file
 
     // Run steps.
     void MontaSQL();
@@ -90,8 +92,8 @@ private:
 
     // Builders, one per register family.
     void GeraC100();
-    void GeraC170(bool exclusaoIcms);
-    void GeraC175();
+    void GeraC170(DocumentoC100& doc, bool exclusaoIcms);
+    void GeraC175(DocumentoC100& doc);
     void GeraC500();
     void GeraBlocoA();
     void GeraD100();
@@ -100,7 +102,7 @@ private:
     void AcumulaBlocoM();
     void GeraRegistrosBlocoM();
     void GeraRegistro0100();
-    void GeraC110();
+    void GeraC110(DocumentoC100& doc);
     void GeraRegistro1010();
     void GeraRegistro1011();
 

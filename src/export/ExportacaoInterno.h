@@ -2,6 +2,7 @@
 // What the builders of one run share: the documents query's columns, resolved once
 // by name, and the run state with its in-memory tables.
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -61,17 +62,30 @@ struct TGrupoC175 {
     double VL_COFINS = 0;
 };
 
+// A goods document opened in the file: its C100 and what its later rows need.
+// Rows of a document met again after other documents still go under its own C100.
+struct TExportacao::DocumentoC100 {
+    efd::TRegistroC100* c100 = nullptr;
+    int itens = 0;                 // NUM_ITEM of its last C170
+    int64_t itensRestantes = 0;    // NFC-e rows still to come before its C175
+    bool bGeraC110 = true;         // its C110/C111 not written yet
+    std::vector<TGrupoC175> TbC175;
+};
+
+// A service document opened in the file: its A100 and its item count.
+struct TExportacao::DocumentoA100 {
+    efd::TRegistroA100* a100 = nullptr;
+    int itens = 0;
+};
+
 struct TExportacao::Estado {
     std::string numeroDocumento;   // current document number
-    int itemAtual = 0;             // NUM_ITEM of the current document
-    int64_t itensRestantes = 0;    // rows of the current NFC-e still to come
-    bool bGeraC110 = false;
 
     // Documents already opened in the file, one store per register family (a goods
     // document is never swallowed by a service or transport document with the same
-    // key). Keys are kept whole.
-    std::unordered_set<std::string> notasMercadorias;
-    std::unordered_set<std::string> notasServicos;
+    // key). Keys are kept whole and carry the direction.
+    std::unordered_map<std::string, DocumentoC100> notasMercadorias;
+    std::unordered_map<std::string, DocumentoA100> notasServicos;
     std::unordered_set<std::string> notasTransporte;
     // Codes already written in block 0.
     std::unordered_set<std::string> TbParticipante;
@@ -81,7 +95,6 @@ struct TExportacao::Estado {
 
     std::vector<TTotalContribuicao> TbM100;
     std::vector<TTotalContribuicao> TbM500;
-    std::vector<TGrupoC175> TbC175;
 
     // The company, as the opening registers carry it.
     std::string empresaNome;
@@ -92,10 +105,14 @@ struct TExportacao::Estado {
     std::vector<std::string> avisos;
 };
 
-// Key of a document in its store: number, participant and series, whole.
-inline std::string ChaveDocumento(const std::string& nota, const std::string& credor, const std::string& serie) {
+// Key of a document in its store: direction, number, participant and series,
+// whole. An incoming and an outgoing document may share number, participant and
+// series (a supplier that is also a customer) and are still two documents.
+inline std::string ChaveDocumento(const std::string& tpEmi, const std::string& nota, const std::string& credor,
+                                  const std::string& serie) {
     std::string k;
-    k.reserve(nota.size() + credor.size() + serie.size() + 2);
+    k.reserve(tpEmi.size() + nota.size() + credor.size() + serie.size() + 3);
+    k.append(tpEmi).push_back('\x1f');
     k.append(nota).push_back('\x1f');
     k.append(credor).push_back('\x1f');
     k.append(serie);

@@ -27,11 +27,14 @@ void TExportacao::GeraBlocoA() {
 
     const std::string credor = c.CREDOR.AsString();
     const std::string serie = c.SERIE.AsString();
-    if (st.notasServicos.insert(ChaveDocumento(st.numeroDocumento, credor, serie)).second) {
-        st.itemAtual = 0;
-        efd::TRegistroA100& r = *sped_->Bloco_A().RegistroA100New();
+    const std::string tpEmi = c.TP_EMI.AsString();
+    auto [it, novo] = st.notasServicos.try_emplace(ChaveDocumento(tpEmi, st.numeroDocumento, credor, serie));
+    DocumentoA100& doc = it->second;
+    if (novo) {
+        doc.a100 = sped_->Bloco_A().RegistroA100New();
+        efd::TRegistroA100& r = *doc.a100;
         r.IND_OPER = efd::TIndOper::itoContratado;
-        r.IND_EMIT = c.TP_EMI.AsString() == "0" ? efd::TIndEmit::iedfProprio : efd::TIndEmit::iedfTerceiro;
+        r.IND_EMIT = tpEmi == "0" ? efd::TIndEmit::iedfProprio : efd::TIndEmit::iedfTerceiro;
         r.COD_PART = credor;
         r.COD_SIT = efd::TCodSit::sdfRegular;
         r.SER = serie;
@@ -52,8 +55,9 @@ void TExportacao::GeraBlocoA() {
         r.VL_ISS = c.VALOR_ISS.AsFloat();
     }
 
-    efd::TRegistroA170& r = *sped_->Bloco_A().RegistroA170New();
-    r.NUM_ITEM = ++st.itemAtual;
+    // Under the row's own document, also when other documents came in between.
+    efd::TRegistroA170& r = *doc.a100->RegistroA170.New();
+    r.NUM_ITEM = ++doc.itens;
     r.COD_ITEM = c.CODIGO.AsString();
     r.DESCR_COMPL = Apara(c.DESCRICAO.AsString());
     const double valorItem = c.VALOR_ITEM.AsFloat();
@@ -83,7 +87,8 @@ void TExportacao::GeraD100() {
     const std::string credor = c.CREDOR.AsString();
     const std::string serie = c.SERIE.AsString();
     // Only the document's first row makes registers.
-    if (!st.notasTransporte.insert(ChaveDocumento(st.numeroDocumento, credor, serie)).second) return;
+    if (!st.notasTransporte.insert(ChaveDocumento(c.TP_EMI.AsString(), st.numeroDocumento, credor, serie)).second)
+        return;
 
     const std::string abrevi = c.ABREVI.AsString();
     const std::string danfe = c.DANFE.AsString();
@@ -141,8 +146,6 @@ void TExportacao::GeraD500() {
     const Colunas& c = *col_;
     Estado& st = *st_;
     AdicionaParticipante();
-    st.itemAtual = 0;
-    st.itensRestantes = c.NR_ITENS.AsInteger();
     const double valor = c.VALOR.AsFloat();
     efd::TRegistroD500& r = *sped_->Bloco_D().RegistroD500New();
     r.IND_OPER = efd::TIndOper::itoContratado;
@@ -152,7 +155,7 @@ void TExportacao::GeraD500() {
     r.COD_SIT = efd::TCodSit::sdfRegular;
     r.SER = c.SERIE.AsString();
     r.SUB = 0;
-    r.NUM_DOC = static_cast<int32_t>(InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento)));
+    r.NUM_DOC = InteiroOuZero(util::LimpaPontuacao(st.numeroDocumento));
     r.DT_DOC = c.DT_EMISSAO.AsDate();
     r.DT_A_P = c.DT_ENTRADA.AsDate();
     r.VL_DOC = Moeda(valor);

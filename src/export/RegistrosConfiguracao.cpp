@@ -43,16 +43,16 @@ void TExportacao::GeraRegistro0100() {
     r.FONE = util::LimpaPontuacao(q.FieldByName("TELEFONE").AsString());
     r.FAX = util::LimpaPontuacao(q.FieldByName("FAX").AsString());
     r.EMAIL = q.FieldByName("EMAIL").AsString();
-    r.COD_MUN = static_cast<int32_t>(InteiroOuZero(q.FieldByName("COD_CID").AsString()));
+    r.COD_MUN = InteiroOuZero(q.FieldByName("COD_CID").AsString());
 }
 
-void TExportacao::GeraC110() {
+void TExportacao::GeraC110(DocumentoC100& doc) {
     std::string codigo, texto;
     SeparaCodigoTexto(e_->config.TextoComplemento(), codigo, texto);
-    efd::TRegistroC110& c110 = *sped_->Bloco_C().RegistroC110New();
+    efd::TRegistroC110& c110 = *doc.c100->RegistroC110.New();
     c110.COD_INF = codigo;
     c110.TXT_COMPL = texto;
-    efd::TRegistroC111& c111 = *sped_->Bloco_C().RegistroC111New();
+    efd::TRegistroC111& c111 = *doc.c100->RegistroC111.New();
     c111.NUM_PROC = e_->config.EdtProcesso;
     static constexpr efd::TOrigemProcesso origens[] = {efd::TOrigemProcesso::opJusticaFederal,
                                                          efd::TOrigemProcesso::opSecexRFB,
@@ -68,7 +68,7 @@ void TExportacao::GeraRegistro1010() {
     r.NUM_PROC = c.EdtProcesso;
     r.ID_SEC_JUD = c.Edtsecao;
     r.ID_VARA = c.EdtVara;
-    r.IND_NAT_ACAO = static_cast<int32_t>(InteiroOuZero(std::string(c.TextoNaturezaAcao()).substr(0, 2)));
+    r.IND_NAT_ACAO = InteiroOuZero(std::string(c.TextoNaturezaAcao()).substr(0, 2));
     r.DESC_DEC_JUD = c.EdtDescJudicial;
     r.DT_SENT_JUD = c.DataSentenca();
 }
@@ -80,8 +80,8 @@ void TExportacao::GeraRegistro1011() {
     const double basePis = c.BASE_PIS_ITEM.AsFloat(), aliqPis = c.PERC_PIS_ITEM.AsFloat();
     const double baseCofins = c.BASE_COFINS_ITEM.AsFloat(), aliqCofins = c.PERC_COFINS_ITEM.AsFloat();
     const double icms = c.VALOR_ICMS_ITEM.AsFloat();
-    const int32_t cstPis = static_cast<int32_t>(InteiroOuZero(c.TRIB_PIS.AsString()));
-    const int32_t cstCofins = static_cast<int32_t>(InteiroOuZero(c.TRIB_COFINS.AsString()));
+    const int32_t cstPis = InteiroOuZero(c.TRIB_PIS.AsString());
+    const int32_t cstCofins = InteiroOuZero(c.TRIB_COFINS.AsString());
 
     efd::TRegistro1011& r = *sped_->Bloco_1().Registro1011New();
     r.REG_REF = "C100";

@@ -47,12 +47,13 @@ std::string Apara(std::string_view texto) {
     return std::string(texto.substr(ini, fim - ini));
 }
 
-int64_t InteiroOuZero(std::string_view texto) {
+int32_t InteiroOuZero(std::string_view texto) {
     const std::string t = Apara(texto);
     if (t.empty()) return 0;
-    int64_t v = 0;
+    int32_t v = 0;
     const char* ini = t.data();
     if (*ini == '+') ++ini;
+    // from_chars refuses a value out of range (errc::result_out_of_range).
     auto r = std::from_chars(ini, t.data() + t.size(), v);
     if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return 0;
     return v;

@@ -2,6 +2,7 @@
 // The small rules that turn ERP values into register values: roundings and
 // truncations of money, the item's share of a discount, and the code mappings
 // several builders share. Pure functions, so each rule is tested by itself.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -61,7 +62,9 @@ TIcmsItem IcmsDoItem(std::string_view codtri, double baseIcms, double aliquotaIc
 // The text with leading and trailing blanks (and control characters) removed.
 std::string Apara(std::string_view texto);
 
-// Whole-number reading of a text: 0 when it is not a whole number.
-int64_t InteiroOuZero(std::string_view texto);
+// Whole-number reading of a text: 0 when it is not a whole number or does not fit
+// a 32-bit integer (the registers' integer fields), so that a ten-digit document
+// number is written as 0 rather than wrapped into another number.
+int32_t InteiroOuZero(std::string_view texto);
 
 }  // namespace exportacao

@@ -57,6 +57,11 @@ TEST(Regras, DocumentNumberCfopAndSeries) {
     EXPECT_EQ(InteiroOuZero("35.503"), 0);
     EXPECT_EQ(InteiroOuZero(""), 0);
     EXPECT_EQ(InteiroOuZero("AB123"), 0);
+    // Beyond a 32-bit integer: 0, never a wrapped number.
+    EXPECT_EQ(InteiroOuZero("2147483647"), 2147483647);
+    EXPECT_EQ(InteiroOuZero("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(InteiroOuZero("2147483648"), 0);
+    EXPECT_EQ(InteiroOuZero("4294967297"), 0);
 }
 
 TEST(Regras, FreightPaymentAndItemType) {
