@@ -188,6 +188,12 @@ TRegistroC890* TBloco_C::RegistroC890New() { return UltimoC010().RegistroC860.Ul
 // ---------------------------------------------------------------------------
 // Writing.
 
+int TBloco_C::DocumentosPendentes() const {
+    int n = 0;
+    for (const TRegistroC010& r : FRegistroC001->RegistroC010) n += r.RegistroC100.Count();
+    return n;
+}
+
 void TBloco_C::WriteRegistroC001() {
     // C001 is written once, on the first call; later calls resume below it.
     if (FRegistroC990->QTD_LIN_C == 0) Linha("C001").I(static_cast<int64_t>(FRegistroC001->IND_MOV));
@@ -212,10 +218,30 @@ void TBloco_C::WriteRegistroC990() {
 }
 
 void TBloco_C::WriteRegistroC010(TRegistroC010& r) {
+    WriteLinhaC010(r);
+    WriteFilhosC010(r);
+}
+
+void TBloco_C::WriteLinhaC010(TRegistroC010& r) {
     Check(r.CNPJ.empty() || util::CNPJValido(r.CNPJ), "(C-010) ESTABELECIMENTO: O CNPJ \"%s\" digitado é inválido!",
           {r.CNPJ});
     Linha("C010").T(r.CNPJ, 14).C(Codigo(r.IND_ESCRI));
-    WriteFilhosC010(r);
+}
+
+bool TBloco_C::AntecipaDocumentos() {
+    // Only the goods documents of a block with a single establishment: they come
+    // first under their C010, so writing them early keeps the layout's order, and
+    // the regular write later resumes with what follows them.
+    TRegistroC010List& estabelecimentos = FRegistroC001->RegistroC010;
+    if (FRegistroC001->IND_MOV != TIndMov::imComDados || estabelecimentos.Count() != 1) return false;
+    if (FRegistroC990->QTD_LIN_C == 0) Linha("C001").I(static_cast<int64_t>(FRegistroC001->IND_MOV));
+    TRegistroC010& c010 = *estabelecimentos.Items(0);
+    if (RegistroC010Count == 0) {
+        WriteLinhaC010(c010);
+        RegistroC010Count = 1;
+    }
+    EscreveEEsvazia(*this, c010.RegistroC100, RegistroC100Count, &TBloco_C::WriteRegistroC100);
+    return true;
 }
 
 void TBloco_C::WriteFilhosC010(TRegistroC010& r) {

@@ -151,6 +151,13 @@ public:
 
     // Writes C001 on the first call and, with data, everything added since the
     // previous call.
+    // C100 records held and not written yet.
+    int DocumentosPendentes() const;
+    // Writes the goods documents (C100 and their children) held so far, with C001
+    // and the C010 line the first time, and frees them; false, writing nothing,
+    // unless the block has data and exactly one establishment.
+    bool AntecipaDocumentos();
+
     void WriteRegistroC001();
     void WriteRegistroC990();
 
@@ -163,6 +170,7 @@ private:
     TRegistroC010& UltimoC010() const { return *FRegistroC001->RegistroC010.Ultimo(); }
 
     void WriteRegistroC010(TRegistroC010& r);
+    void WriteLinhaC010(TRegistroC010& r);
     void WriteFilhosC010(TRegistroC010& r);
     void WriteRegistroC100(TRegistroC100& r);
     void WriteRegistroC110(const TRegistroC110& r);

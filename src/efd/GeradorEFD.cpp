@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #ifndef _WIN32
@@ -64,7 +65,7 @@ TGeradorEFD::TGeradorEFD() {
     FEventsBloco_C = std::make_unique<TEventsBloco_C>(*FBloco_C);
 }
 
-TGeradorEFD::~TGeradorEFD() = default;
+TGeradorEFD::~TGeradorEFD() { DescartaAntecipado(); }
 
 template <class F>
 void TGeradorEFD::ParaCadaBloco(F&& f) {
@@ -147,14 +148,11 @@ std::string TGeradorEFD::ArquivoCompleto() const { return CaminhoNativo(FPath + 
 
 std::string TGeradorEFD::ArquivoTemporario() const { return ArquivoCompleto() + ".parcial"; }
 
-void TGeradorEFD::IniciaGeracao() {
-    if (FInicializado) return;
-    if (FDT_INI.Vazia()) throw EGeradorEFDErro("Informe a data inicial das informações contidas no arquivo!");
-    if (FDT_FIN.Vazia()) throw EGeradorEFDErro("Informe a data final das informações contidas no arquivo!");
+std::string TGeradorEFD::ArquivoAntecipadoC() const { return ArquivoCompleto() + ".C.parcial"; }
+
+void TGeradorEFD::ConfereDestino() const {
     if (Apara(FArquivo).empty() || Apara(FPath).empty())
         throw EGeradorEFDErro("Caminho ou nome do arquivo não informado!");
-
-    // Problems with the destination are reported now, before any block is built.
     const fs::path final = ArquivoCompleto();
     std::error_code ec;
     const fs::path pasta = final.parent_path();
@@ -165,6 +163,57 @@ void TGeradorEFD::IniciaGeracao() {
     }
     if (fs::is_directory(final, ec))
         throw EGeradorEFDErro("O caminho \"" + final.string() + "\" é uma pasta, não um arquivo.");
+}
+
+void TGeradorEFD::AntecipaBloco_C() {
+    TBloco_C& c = *FBloco_C;
+    if (c.Gravado() || c.RegistroC001().IND_MOV != TIndMov::imComDados) return;
+    ConfereDestino();
+    // The block's lines so far go to their own file beside the output; the records
+    // written are freed. WriteBloco_C puts that file in its place in the output.
+    c.NomeArquivo(ArquivoAntecipadoC());
+    if (!FBlocoCAntecipado) c.Reset();
+    c.LinhasBuffer(FArquivoTXT.LinhasBuffer());
+    if (!c.AntecipaDocumentos()) return;
+    c.WriteBuffer();
+    c.LimpaConteudo();
+    FBlocoCAntecipado = true;
+}
+
+void TGeradorEFD::DescartaAntecipado() {
+    if (!FBlocoCAntecipado) return;
+    std::error_code ec;
+    fs::remove(ArquivoAntecipadoC(), ec);
+    FBlocoCAntecipado = false;
+}
+
+void TGeradorEFD::InsereAntecipado() {
+    if (!FBlocoCAntecipado) return;
+    const std::string origem = ArquivoAntecipadoC();
+    std::ifstream in(origem, std::ios::binary);
+    std::ofstream out(FArquivoTXT.NomeArquivo(), std::ios::binary | std::ios::app);
+    if (!in || !out)
+        throw EGeradorEFDErro("Não foi possível gravar o arquivo \"" + FArquivoTXT.NomeArquivo() +
+                              "\": " + util::DescricaoErroSistema(errno));
+    out << in.rdbuf();
+    out.flush();
+    if (!out)
+        throw EGeradorEFDErro("Erro ao gravar o arquivo \"" + FArquivoTXT.NomeArquivo() +
+                              "\": " + util::DescricaoErroSistema(errno ? errno : EIO));
+    out.close();
+    in.close();
+    DescartaAntecipado();
+}
+
+void TGeradorEFD::IniciaGeracao() {
+    if (FInicializado) return;
+    if (FDT_INI.Vazia()) throw EGeradorEFDErro("Informe a data inicial das informações contidas no arquivo!");
+    if (FDT_FIN.Vazia()) throw EGeradorEFDErro("Informe a data final das informações contidas no arquivo!");
+    if (Apara(FArquivo).empty() || Apara(FPath).empty())
+        throw EGeradorEFDErro("Caminho ou nome do arquivo não informado!");
+
+    // Problems with the destination are reported now, before any block is built.
+    ConfereDestino();
 
     // The lines go to a temporary file beside the final one; a leftover of an
     // interrupted generation is removed first. The previous file stays untouched.
@@ -187,7 +236,10 @@ void TGeradorEFD::IniciaGeracao() {
     FArquivoTXT.Check(FDT_FIN == FDT_FIN.UltimoDiaDoMes(),
                       "CHECAGEM INICIAL: A data final deve corresponder ao último dia do mês informado!");
 
-    ParaCadaBloco([](TBlocoSPED& b) { b.ZeraQtdLinhasBloco(); });
+    // Block C's count already holds the lines it wrote ahead.
+    ParaCadaBloco([&](TBlocoSPED& b) {
+        if (!(FBlocoCAntecipado && &b == FBloco_C.get())) b.ZeraQtdLinhasBloco();
+    });
     FBloco_9->Registro9990().QTD_LIN_9 = 0;
     FBloco_9->Registro9999().QTD_LIN = 0;
     FBloco_9->Registro9900().Clear();
@@ -202,6 +254,7 @@ void TGeradorEFD::Protegido(F&& escrita) {
         // Nothing of a failed generation may be taken for a file: the temporary file
         // goes, and writing resumes only after a new IniciaGeracao.
         DescartaTemporario();
+        DescartaAntecipado();
         ParaCadaBloco([](TBlocoSPED& b) { b.Gravado(false); });
         FInicializado = false;
         throw;
@@ -261,7 +314,12 @@ void TGeradorEFD::WriteBloco_A(bool FechaBloco) {
 void TGeradorEFD::WriteBloco_C(bool FechaBloco) {
     Protegido([&] {
         if (FBloco_C->Gravado()) return;
-        EscreveBloco(*FBloco_C, "C", &TGeradorEFD::WriteBloco_DoA, [&] { FBloco_C->WriteRegistroC001(); },
+        EscreveBloco(*FBloco_C, "C", &TGeradorEFD::WriteBloco_DoA,
+                     [&] {
+                         // Lines written ahead come first, right after block A.
+                         InsereAntecipado();
+                         FBloco_C->WriteRegistroC001();
+                     },
                      [&] { FBloco_C->WriteRegistroC990(); }, FechaBloco);
     });
 }
@@ -404,6 +462,8 @@ void TGeradorEFD::SaveFileTXT() {
 }
 
 void TGeradorEFD::LimpaRegistros() {
+    // Lines written ahead belong to the registers being freed.
+    DescartaAntecipado();
     FBloco_0->LimpaRegistros();
     FBloco_1->LimpaRegistros();
     FBloco_9->LimpaRegistros();

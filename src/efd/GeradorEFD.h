@@ -79,6 +79,16 @@ public:
     const TErrorEvent& OnError() const { return FOnError; }
     void OnError(TErrorEvent v);
 
+    // Refuses a destination that cannot take the file (missing folder, a folder
+    // where the file goes): the same checks IniciaGeracao makes, available before.
+    void ConfereDestino() const;
+    // Writes the goods documents block C holds so far (C100 with their children) to a
+    // file of its own beside the output and frees them; WriteBloco_C puts those lines
+    // in their place. A C100 still to receive children must not be in the block when
+    // it is called. Lets a period of millions of items be written without holding
+    // them all. Only for a block with one establishment; otherwise nothing happens.
+    void AntecipaBloco_C();
+
     // Checks the parameters and prepares every block; does nothing when already done.
     void IniciaGeracao();
     // Each writes its block after every earlier block of the chain
@@ -110,12 +120,16 @@ private:
     void ConcluiArquivo();
     void DescartaTemporario();
     std::string ArquivoTemporario() const;
+    std::string ArquivoAntecipadoC() const;
+    void InsereAntecipado();
+    void DescartaAntecipado();
     void WriteBloco_DoA() { WriteBloco_A(true); }
     void WriteBloco_DoC() { WriteBloco_C(true); }
 
     TArquivoTXT FArquivoTXT;
     std::string FArquivo;
     bool FInicializado = false;
+    bool FBlocoCAntecipado = false;
     TErrorEvent FOnError;
     util::Data FDT_INI;
     util::Data FDT_FIN;

@@ -30,21 +30,32 @@ void TExportacao::GeraC100() {
     const bool nfce = abrevi == "65";
     const bool comItens = !nfce || e_->CbItensNFCe;
     const std::string credor = c.CREDOR.AsString();
+    // An incoming document without item lines comes as one row with empty item
+    // columns: it opens its C100, but there is no item, unit, nature or C170 to write.
+    const bool semItem = c.CODIGO.IsNull();
 
     if (comItens) {
         AdicionaParticipante();
-        AdicionaItem(c.CODIGO.AsString());
-        AdicionaUnidade(c.UNIDADE.AsString());
+        if (!semItem) {
+            AdicionaItem(c.CODIGO.AsString());
+            AdicionaUnidade(c.UNIDADE.AsString());
+        }
     }
-    AdicionaNatureza(c.NATUREZA.AsString());
+    if (!semItem) AdicionaNatureza(c.NATUREZA.AsString());
 
     const std::string serie = c.SERIE.AsString();
     const std::string tpEmi = c.TP_EMI.AsString();
     auto [it, novo] = st.notasMercadorias.try_emplace(ChaveDocumento(tpEmi, st.numeroDocumento, credor, serie));
     DocumentoC100& doc = it->second;
-    if (novo) {
-        doc.itensRestantes = c.NR_ITENS.AsInteger();
+    // A document already written to the file (block C is written ahead on large
+    // periods) that shows up again is opened anew.
+    if (novo || doc.c100 == nullptr) {
+        if (!novo) doc = DocumentoC100();
+        // Documents written ahead free their registers; only a complete document may
+        // go, so the others are written at a document boundary, before this one opens.
+        AntecipaBlocoCSeGrande();
         doc.c100 = sped_->Bloco_C().RegistroC100New();
+        st.documentosAbertos.push_back(&doc);
         efd::TRegistroC100& r = *doc.c100;
         r.IND_OPER = c.TP_NAT.AsString() == "1" ? efd::TIndTipoOper::tpSaidaPrestacao
                                                  : efd::TIndTipoOper::tpEntradaAquisicao;
@@ -89,8 +100,8 @@ void TExportacao::GeraC100() {
         GeraRegistro1011();
         doc.bGeraC110 = false;
     }
-    if (comItens) GeraC170(doc, exclusao);
-    if (e_->cbC175 && nfce) GeraC175(doc);
+    if (comItens && !semItem) GeraC170(doc, exclusao);
+    if (e_->cbC175 && nfce && !semItem) GeraC175(doc);
 }
 
 void TExportacao::GeraC170(DocumentoC100& doc, bool exclusaoIcms) {
@@ -153,7 +164,6 @@ void TExportacao::GeraC175(DocumentoC100& doc) {
     const std::string cstPis = c.TRIB_PIS.AsString();
     const std::string cstCofins = c.TRIB_COFINS.AsString();
 
-    --doc.itensRestantes;
     TGrupoC175* grupo = nullptr;
     for (TGrupoC175& g : doc.TbC175)
         if (g.CFOP == cfop && g.CST_PIS == cstPis && g.CST_COFINS == cstCofins && g.ALIQ_PIS == aliqPis &&
@@ -172,8 +182,20 @@ void TExportacao::GeraC175(DocumentoC100& doc) {
         doc.TbC175.push_back({cstPis, cstCofins, cfop, valorItem, desconto, basePis, aliqPis, valorPis, baseCofins,
                              aliqCofins, valorCofins});
     }
-    if (doc.itensRestantes != 0) return;
-    // The document's last row: one C175 per group, in the order the groups were met.
+}
+
+// A document is complete once the run has moved past it: its NFC-e summaries go
+// under its C100, one C175 per group in the order the groups were met. (Waiting for
+// a count of the document's rows would drop rows the count leaves out.)
+void TExportacao::FechaDocumentos() {
+    for (DocumentoC100* doc : st_->documentosAbertos) {
+        EscreveC175(*doc);
+        doc->c100 = nullptr;
+    }
+    st_->documentosAbertos.clear();
+}
+
+void TExportacao::EscreveC175(DocumentoC100& doc) {
     for (const TGrupoC175& g : doc.TbC175) {
         efd::TRegistroC175& r = *doc.c100->RegistroC175.New();
         r.CFOP = g.CFOP;
@@ -189,6 +211,16 @@ void TExportacao::GeraC175(DocumentoC100& doc) {
         r.VL_COFINS = g.VL_COFINS;
         r.INFO_COMPL.clear();
     }
+    doc.TbC175.clear();
+}
+
+void TExportacao::AntecipaBlocoCSeGrande() {
+    // Large periods: once enough complete documents wait in memory, they are written
+    // ahead to their own file, which the generation puts in place; memory stays
+    // bounded however many documents the period holds.
+    if (sped_->Bloco_C().DocumentosPendentes() < documentosAntecipacao_) return;
+    FechaDocumentos();
+    sped_->AntecipaBloco_C();
 }
 
 void TExportacao::GeraC500() {

@@ -74,6 +74,13 @@ TRelatorioExportacao TExportacao::Executa(const TEntradasExportacao& entradas) {
     if (entradas.dtEntFim.Vazia())
         throw efd::EGeradorEFDErro("Informe a data final das informações contidas no arquivo!");
 
+    // Folder, separator and name joined as typed; a folder that already ends in a
+    // separator gives a doubled one, which names the same file. A destination that
+    // cannot take the file is refused now, not after the whole query ran.
+    sped_->Arquivo(entradas.EdtLocal + static_cast<char>(std::filesystem::path::preferred_separator) +
+                   entradas.EdtArq);
+    sped_->ConfereDestino();
+
     {
         CursorDeEspera espera(ui_);
         ctx_.EntradaEmpresa = entradas.empresa;
@@ -96,6 +103,7 @@ TRelatorioExportacao TExportacao::Executa(const TEntradasExportacao& entradas) {
             ui_.AvancaProgresso();
             QryNota->Next();
         }
+        FechaDocumentos();
 
         if (entradas.CbF100)
             GeraF100();
@@ -104,10 +112,6 @@ TRelatorioExportacao TExportacao::Executa(const TEntradasExportacao& entradas) {
         sped_->Bloco_D().RegistroD001().IND_MOV = TIndMov::imComDados;
     }
 
-    // Folder, separator and name joined as typed; a folder that already ends in a
-    // separator gives a doubled one, which names the same file.
-    sped_->Arquivo(entradas.EdtLocal + static_cast<char>(std::filesystem::path::preferred_separator) +
-                   entradas.EdtArq);
     sped_->IniciaGeracao();
     sped_->WriteBloco_9();
     sped_->LinhasBuffer(1000);

@@ -70,6 +70,11 @@ inline constexpr const char* kTituloJanela = " Exportação SPED Contribuições
 
 class TExportacao {
 public:
+    // Complete goods documents kept in memory before block C is written ahead
+    // (tests lower it to exercise the writing ahead on small data).
+    static constexpr int kDocumentosAntecipacao = 2000;
+    void DocumentosAntecipacao(int n) { documentosAntecipacao_ = n; }
+
     TExportacao(erpdata::TContextoERP& ctx, TInterfaceExportacao& ui);
     ~TExportacao();
 
@@ -94,6 +99,9 @@ private:
     void GeraC100();
     void GeraC170(DocumentoC100& doc, bool exclusaoIcms);
     void GeraC175(DocumentoC100& doc);
+    void EscreveC175(DocumentoC100& doc);
+    void FechaDocumentos();
+    void AntecipaBlocoCSeGrande();
     void GeraC500();
     void GeraBlocoA();
     void GeraD100();
@@ -131,6 +139,7 @@ private:
     std::unique_ptr<erpdata::TTIQuery> QryCtaContabil;
     std::unique_ptr<Colunas> col_;
     std::unique_ptr<Estado> st_;
+    int documentosAntecipacao_ = kDocumentosAntecipacao;
 };
 
 }  // namespace exportacao

@@ -67,7 +67,6 @@ struct TGrupoC175 {
 struct TExportacao::DocumentoC100 {
     efd::TRegistroC100* c100 = nullptr;
     int itens = 0;                 // NUM_ITEM of its last C170
-    int64_t itensRestantes = 0;    // NFC-e rows still to come before its C175
     bool bGeraC110 = true;         // its C110/C111 not written yet
     std::vector<TGrupoC175> TbC175;
 };
@@ -87,6 +86,8 @@ struct TExportacao::Estado {
     std::unordered_map<std::string, DocumentoC100> notasMercadorias;
     std::unordered_map<std::string, DocumentoA100> notasServicos;
     std::unordered_set<std::string> notasTransporte;
+    // Goods documents whose C100 is still in memory, in the order they were opened.
+    std::vector<DocumentoC100*> documentosAbertos;
     // Codes already written in block 0.
     std::unordered_set<std::string> TbParticipante;
     std::unordered_set<std::string> TbUnidade;

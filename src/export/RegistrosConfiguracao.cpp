@@ -76,7 +76,12 @@ void TExportacao::GeraRegistro1010() {
 void TExportacao::GeraRegistro1011() {
     const Colunas& c = *col_;
     const std::string danfe = c.DANFE.AsString();
-    if (ctx_.JaIncluido("1011", danfe, true)) return;  // one 1011 per access key
+    // One 1011 per access key; a document without a key is known by its own key
+    // (otherwise every such document after the first would go without its 1011).
+    const std::string chave = !danfe.empty() ? danfe
+                                             : "\x1f" + ChaveDocumento(c.TP_EMI.AsString(), st_->numeroDocumento,
+                                                                       c.CREDOR.AsString(), c.SERIE.AsString());
+    if (ctx_.JaIncluido("1011", chave, true)) return;
     const double basePis = c.BASE_PIS_ITEM.AsFloat(), aliqPis = c.PERC_PIS_ITEM.AsFloat();
     const double baseCofins = c.BASE_COFINS_ITEM.AsFloat(), aliqCofins = c.PERC_COFINS_ITEM.AsFloat();
     const double icms = c.VALOR_ICMS_ITEM.AsFloat();

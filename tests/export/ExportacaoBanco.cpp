@@ -316,12 +316,13 @@ exportacao::TEntradasExportacao ExportacaoBancoBase::Entradas() const {
     return e;
 }
 
-ArquivoGerado ExportacaoBancoBase::Exporta(const exportacao::TEntradasExportacao& e) {
+ArquivoGerado ExportacaoBancoBase::Exporta(const exportacao::TEntradasExportacao& e, int antecipacao) {
     db_.Transacao().CommitRetaining();
     erpdata::TContextoERP ctx(db_);
     ctx.CarregaArqLocal();
     InterfaceTeste ui;
     exportacao::TExportacao exportacao(ctx, ui);
+    if (antecipacao > 0) exportacao.DocumentosAntecipacao(antecipacao);
     ArquivoGerado a;
     a.relatorio = exportacao.Executa(e);
     a.mensagens = ui.mensagens;

@@ -188,7 +188,8 @@ protected:
     exportacao::TEntradasExportacao Entradas() const;
     // Runs the export and reads the file back (it must be consistent: block 9,
     // closing counts, CR LF).
-    ArquivoGerado Exporta(const exportacao::TEntradasExportacao& e);
+    // `antecipacao` > 0 writes block C ahead every that many documents.
+    ArquivoGerado Exporta(const exportacao::TEntradasExportacao& e, int antecipacao = 0);
     ArquivoGerado Exporta() { return Exporta(Entradas()); }
 
     // Physical name of a per-company table.

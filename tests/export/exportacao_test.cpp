@@ -400,25 +400,29 @@ TEST_F(ExportacaoBanco, NfceSummariesGroupByOperationSituationAndRates) {
     EXPECT_EQ(arq.Conta("C170"), 0u);
 }
 
-TEST_F(ExportacaoBanco, NfceSummaryWaitsForEveryCountedItem) {
+TEST_F(ExportacaoBanco, NfceSummaryCoversEveryRowOfTheDocument) {
     // Item lines outside the ERP's item count (EMPENHO neither N, S nor O) are
-    // exported but not counted: an NFC-e made only of them never completes its
-    // count and gets no C175, like one whose count exceeds its rows.
+    // exported but not counted. The summary is written when the document is
+    // complete, so such rows are summarised like the others instead of leaving the
+    // document without C175 (or cutting it short when they sort first).
     NotaSaida n;
     n.fatura = "310";
     n.modelo = "65";
-    ItemSaida i1, i2;
+    ItemSaida i1, i2, i3;
     i1.codigo = "P01", i1.empenho = "X";
     i2.codigo = "P02", i2.empenho = "";
-    n.itens = {i1, i2};
+    i3.codigo = "P03";  // counted
+    n.itens = {i1, i2, i3};
     Insere(n);
     auto e = Entradas();
     e.cbC175 = true;
     e.CbItensNFCe = true;
     const auto a = Exporta(e);
     EXPECT_EQ(a.Conta("C100"), 1u);
-    EXPECT_EQ(a.Conta("C170"), 2u);
-    EXPECT_EQ(a.Conta("C175"), 0u);
+    EXPECT_EQ(a.Conta("C170"), 3u);
+    ASSERT_EQ(a.Conta("C175"), 1u);
+    // The three items of 100.00 at 1.65: all three in the one group.
+    EXPECT_EQ(Campos(a.Primeiro("C175"), {"VL_OPR", "VL_BC_PIS", "VL_PIS"}), "300,00|300,00|4,95");
 }
 
 // ---------------------------------------------------------------------------
@@ -851,6 +855,90 @@ TEST_F(ExportacaoBanco, IcmsExclusionAddsItsProcessRegistersOncePerDocumentAndKe
     EXPECT_EQ(Campos(r1011[1], {"CHAVE_DOC", "COD_ITEM"}), Chave(501) + "|P01");
 }
 
+TEST_F(ExportacaoBanco, DocumentsWithoutAnAccessKeyEachGetTheir1011) {
+    // Documents without a key would all share the empty key, and only the first
+    // of them would be described in 1011.
+    teste::Natureza exclui;
+    exclui.codigo = "5EXC";
+    exclui.descricao = "VENDA COM EXCLUSAO DO ICMS";
+    exclui.cfop = "5.102";
+    exclui.tpBase = "1";
+    exclui.compBasePico = "NNS";
+    Insere(exclui);
+    for (const char* fatura : {"601", "602"}) {
+        NotaSaida n;
+        n.fatura = fatura;
+        n.modelo = "01";
+        ItemSaida it;
+        it.natureza = "5EXC";
+        it.baseIcms = 100;
+        it.percIcms = 18;
+        n.itens = {it, it};
+        Insere(n);
+    }
+    const auto arq = Exporta();
+    const auto r1011 = arq.Registros("1011");
+    ASSERT_EQ(r1011.size(), 2u);
+    EXPECT_EQ(Campo(r1011[0], "CHAVE_DOC"), "");
+    EXPECT_EQ(Campo(r1011[1], "CHAVE_DOC"), "");
+}
+
+TEST_F(ExportacaoBanco, IncomingDocumentWithoutItemsHasNoEmptyItem) {
+    // The documents query gives it one row with empty item columns.
+    NotaEntrada n;
+    n.notafiscal = "7001";
+    n.itens = {};
+    Insere(n);
+    const auto arq = Exporta();
+    EXPECT_EQ(arq.Conta("C100"), 1u);
+    EXPECT_EQ(Campo(arq.Primeiro("C100"), "NUM_DOC"), "7001");
+    EXPECT_EQ(arq.Conta("C170"), 0u);
+    EXPECT_EQ(arq.Conta("0200"), 0u);
+    EXPECT_EQ(arq.Conta("0190"), 0u);
+    EXPECT_EQ(arq.Conta("0400"), 0u);
+    EXPECT_EQ(arq.Conta("0150"), 1u);
+}
+
+TEST_F(ExportacaoBanco, WritingBlockCAheadGivesTheSameFile) {
+    // Large periods write their goods documents ahead to keep memory bounded; the
+    // file must not change by a byte, whatever comes between them (bills, NFC-e
+    // summaries, ICMS-exclusion registers).
+    teste::Natureza exclui;
+    exclui.codigo = "5EXC";
+    exclui.descricao = "VENDA COM EXCLUSAO DO ICMS";
+    exclui.cfop = "5.102";
+    exclui.tpBase = "1";
+    exclui.compBasePico = "NNS";
+    Insere(exclui);
+    int numero = 800;
+    for (const char* modelo : {"55", "65", "06", "55", "01", "28", "65", "55"}) {
+        NotaSaida n;
+        n.fatura = std::to_string(++numero);
+        n.modelo = modelo;
+        ItemSaida a, b;
+        a.codigo = "P01";
+        b.codigo = "P02";
+        b.natureza = numero % 2 ? "5EXC" : "5102";
+        n.itens = {a, b};
+        Insere(n);
+    }
+    NotaEntrada entrada;
+    entrada.itens = {ItemEntrada{}};
+    Insere(entrada);
+    auto e = Entradas();
+    e.cbC175 = true;
+    e.CbItensNFCe = true;
+    const auto inteiro = Exporta(e);
+    const auto antecipado = Exporta(e, 1);
+    EXPECT_GT(inteiro.Conta("C100"), 3u);
+    EXPECT_GT(inteiro.Conta("C500"), 0u);
+    EXPECT_GT(inteiro.Conta("C175"), 0u);
+    EXPECT_EQ(antecipado.linhas, inteiro.linhas);
+    // Nothing of the writing ahead is left beside the file.
+    for (const auto& f : std::filesystem::directory_iterator(std::filesystem::path(inteiro.relatorio.arquivo).parent_path()))
+        EXPECT_EQ(f.path().string().find(".parcial"), std::string::npos) << f.path();
+}
+
 // ---------------------------------------------------------------------------
 // Block 0: participants, units, items, natures
 // ---------------------------------------------------------------------------
@@ -1122,4 +1210,14 @@ TEST_F(ExportacaoBanco, FileNameAndFolderAreRequiredAndDatesToo) {
         EXPECT_STREQ(erro.what(), "Informe a data final das informações contidas no arquivo!");
     }
     EXPECT_FALSE(std::filesystem::exists(pasta_.Path() / "SPED_Contribuicoes_0112.txt"));
+
+    // A destination that cannot take the file is refused before the documents are read.
+    auto semPasta = Entradas();
+    semPasta.EdtLocal = (pasta_.Path() / "nao-existe").string();
+    try {
+        Exporta(semPasta);
+        ADD_FAILURE() << "a missing folder was accepted";
+    } catch (const std::exception& erro) {
+        EXPECT_NE(std::string(erro.what()).find("não existe"), std::string::npos) << erro.what();
+    }
 }

@@ -230,3 +230,45 @@ TEST(GeradorEFD, DestinationProblemsAreReportedBeforeWriting) {
         EXPECT_NE(std::string(e.what()).find("é uma pasta"), std::string::npos) << e.what();
     }
 }
+
+TEST(GeradorEFD, BlockCWrittenAheadTakesItsPlaceOrLeavesNothing) {
+    // Goods documents written ahead land right after block A, and the file equals
+    // the one written in one go; on a failure nothing of them is left behind.
+    auto preenche = [](TGeradorEFD& sped, int primeiro, int n) {
+        for (int i = primeiro; i < primeiro + n; ++i) {
+            TRegistroC100& c = *sped.Bloco_C().RegistroC100New();
+            c.COD_MOD = "55";
+            c.NUM_DOC = std::to_string(i);
+            sped.Bloco_C().RegistroC170New()->NUM_ITEM = "1";
+        }
+    };
+    auto prepara = [&](Geracao& g) {
+        g.sped.Bloco_C().RegistroC001().IND_MOV = TIndMov::imComDados;
+        g.sped.Bloco_C().RegistroC010New()->CNPJ = "11222333000181";
+        g.sped.Bloco_A().RegistroA001().IND_MOV = TIndMov::imComDados;
+        g.sped.Bloco_A().RegistroA010New()->CNPJ = "11222333000181";
+    };
+    Geracao inteiro;
+    prepara(inteiro);
+    preenche(inteiro.sped, 1, 5);
+    inteiro.sped.SaveFileTXT();
+
+    Geracao antecipado;
+    prepara(antecipado);
+    preenche(antecipado.sped, 1, 2);
+    antecipado.sped.AntecipaBloco_C();
+    preenche(antecipado.sped, 3, 2);
+    antecipado.sped.AntecipaBloco_C();
+    preenche(antecipado.sped, 5, 1);
+    antecipado.sped.SaveFileTXT();
+    EXPECT_EQ(teste::LeBytes(antecipado.Final()), teste::LeBytes(inteiro.Final()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(antecipado.pasta.Path()), {}), 1);
+
+    Geracao falha;
+    prepara(falha);
+    preenche(falha.sped, 1, 2);
+    falha.sped.AntecipaBloco_C();
+    falha.sped.Bloco_0().Registro0000().COD_VER = static_cast<TCodVer>(99);
+    EXPECT_THROW(falha.sped.SaveFileTXT(), std::invalid_argument);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(falha.pasta.Path()), {}), 0);
+}
