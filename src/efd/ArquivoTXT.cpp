@@ -154,7 +154,8 @@ void TArquivoTXT::AppendLFillInteiro(std::string& out, int64_t value, int size, 
 
 void TArquivoTXT::AppendMoedaComMascara(std::string& out, util::Currency value, std::string_view mascara) const {
     AppendDelimitador(out);
-    if (mascara == FCurMascara)
+    // The component's own mask was parsed once when it was set.
+    if (mascara.empty() || mascara.data() == FCurMascara.data())
         util::AppendCurrency(out, value, FCurMascaraParsed);
     else
         util::AppendCurrency(out, value, util::ParseMascara(mascara));

@@ -73,6 +73,29 @@ std::string_view UIntDigits(char* buf, size_t bufLen, uint64_t n, size_t minLen)
     return {p, static_cast<size_t>(end - p)};
 }
 
+// Appends `n` read as a number with `decimals` implied decimals (1250 with 2 is
+// "12,50"), at least `minInteiros` integer digits, a minus sign when asked. The
+// field is built backwards in a stack buffer and appended once: every amount of
+// every line passes here.
+void AppendEscalado(std::string& out, uint64_t n, int decimals, int minInteiros, bool negativo, char decimalSep) {
+    char buf[48];
+    char* const end = buf + sizeof buf;
+    char* p = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    if (decimals > 0) *--p = decimalSep;
+    int inteiros = 0;
+    while (n != 0 || inteiros < minInteiros) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+        ++inteiros;
+    }
+    if (negativo) *--p = '-';
+    out.append(p, static_cast<size_t>(end - p));
+}
+
 }  // namespace
 
 // The exact path: round the 18-significant-digit expansion digit by digit.
@@ -141,6 +164,10 @@ void AppendDecimal(std::string& out, double value, int decimals, char decimalSep
             const double frac = scaled - whole;
             if (std::fabs(frac - 0.5) > scaled * 1e-15 + 1e-300) {
                 const uint64_t n = static_cast<uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+                if (thousandsSep == '\0') {
+                    AppendEscalado(out, n, decimals, 1, n != 0 && std::signbit(value), decimalSep);
+                    return;
+                }
                 char buf[32];
                 std::string_view digits = UIntDigits(buf, sizeof buf, n, static_cast<size_t>(decimals) + 1);
                 if (n != 0 && std::signbit(value)) out.push_back('-');
@@ -180,6 +207,10 @@ void AppendCurrency(std::string& out, Currency value, const Mascara& mask, char 
         scaled = magnitude / div + ((magnitude % div) * 2 >= div ? 1 : 0);
     } else {
         scaled = magnitude * kPow10[static_cast<size_t>(decimals - 4)];
+    }
+    if (!mask.milhar && mask.minInteiros >= 1) {
+        AppendEscalado(out, scaled, decimals, mask.minInteiros, raw < 0 && scaled != 0, decimalSep);
+        return;
     }
     char buf[48];
     const size_t minLen = static_cast<size_t>(decimals + mask.minInteiros);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "common/PastaTemporaria.h"
@@ -62,6 +64,19 @@ TEST(Currency, FromDoubleRoundsTheExactProductToNearest) {
     };
     for (const auto& c : casos) EXPECT_EQ(Currency::FromDouble(c.valor).Raw(), c.raw) << c.valor;
     EXPECT_THROW(Currency::FromDouble(1e300), std::overflow_error);
+}
+
+TEST(Currency, FastConversionAgreesWithTheExtendedProduct) {
+    // The conversion rounds in double unless the product sits near a half; it must
+    // give what rounding the extended-precision product gives, on money-like values
+    // chosen to fall on and around halves.
+    std::mt19937_64 gen(7);
+    std::uniform_int_distribution<long> d(-100000000, 100000000);
+    for (int i = 0; i < 500000; ++i) {
+        const double v = (i % 2) ? static_cast<double>(d(gen)) / 100000.0 : static_cast<double>(d(gen)) / 1000.0 + 0.00005;
+        const auto esperado = static_cast<int64_t>(std::nearbyintl(static_cast<long double>(v) * 10000.0L));
+        ASSERT_EQ(Currency::FromDouble(v).Raw(), esperado) << std::hexfloat << v;
+    }
 }
 
 TEST(Windows1252, EncodesOneBytePerCharacter) {
