@@ -10,7 +10,7 @@ PACKAGES=(
   libfbclient2 firebird3.0-server-core firebird3.0-utils firebird-dev
   libpq-dev postgresql
   libinih-dev
-  xvfb xauth
+  xvfb xauth time
 )
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
