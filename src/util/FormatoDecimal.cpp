@@ -81,17 +81,33 @@ void AppendEscalado(std::string& out, uint64_t n, int decimals, int minInteiros,
     char buf[48];
     char* const end = buf + sizeof buf;
     char* p = end;
-    for (int i = 0; i < decimals; ++i) {
+    int d = decimals;
+    for (; d >= 2; d -= 2) {  // two digits per division
+        const size_t par = static_cast<size_t>(n % 100) * 2;
+        n /= 100;
+        *--p = kPares[par + 1];
+        *--p = kPares[par];
+    }
+    if (d == 1) {
         *--p = static_cast<char>('0' + n % 10);
         n /= 10;
     }
     if (decimals > 0) *--p = decimalSep;
-    int inteiros = 0;
-    while (n != 0 || inteiros < minInteiros) {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-        ++inteiros;
+    char* const inicioInteiros = p;
+    while (n >= 100) {
+        const size_t par = static_cast<size_t>(n % 100) * 2;
+        n /= 100;
+        *--p = kPares[par + 1];
+        *--p = kPares[par];
     }
+    if (n >= 10) {
+        const size_t par = static_cast<size_t>(n) * 2;
+        *--p = kPares[par + 1];
+        *--p = kPares[par];
+    } else if (n > 0 || minInteiros > 0) {
+        *--p = static_cast<char>('0' + n);
+    }
+    while (inicioInteiros - p < minInteiros) *--p = '0';
     if (negativo) *--p = '-';
     out.append(p, static_cast<size_t>(end - p));
 }
