@@ -56,7 +56,10 @@ std::string MensagemFalha(TTIDatabase::Impl& i, const QSqlError& e) {
     // The server's words alone ("terminating connection due to administrator
     // command", "server closed the connection unexpectedly") do not tell the user
     // that every further statement will fail the same way until a new connection.
-    if (ConexaoPerdida(i, e)) return "a conexão com o banco de dados foi perdida: " + msg;
+    if (ConexaoPerdida(i, e)) {
+        i.perdida = true;
+        return "a conexão com o banco de dados foi perdida: " + msg;
+    }
     return msg;
 }
 
@@ -150,6 +153,7 @@ void TTIDatabase::Conecta() {
     }
     impl_->transacaoAtiva = false;
     impl_->tempoLimitePg = -1;
+    impl_->perdida = false;
 }
 
 void TTIDatabase::Desconecta() {
@@ -170,6 +174,21 @@ void TTIDatabase::ExecutaForaDaTransacao(const std::string& sql) {
 }
 
 bool TTIDatabase::Conectado() const { return impl_->db.isValid() && impl_->db.isOpen(); }
+
+bool TTIDatabase::Perdida() const { return impl_->perdida; }
+
+bool TTIDatabase::Responde() {
+    if (!Conectado() || impl_->perdida) return false;
+    const char* sql = "SELECT 1";
+    if (DialetoAtual() == Dialeto::Firebird) sql = "SELECT 1 FROM RDB$DATABASE";
+    if (DialetoAtual() == Dialeto::Oracle) sql = "SELECT 1 FROM DUAL";
+    QSqlQuery q(impl_->db);
+    if (q.exec(QString::fromLatin1(sql))) return true;
+    // Classifying the failure marks a lost connection; anything else (a transaction
+    // the server aborted) means the server did answer.
+    MensagemFalha(*impl_, q.lastError());
+    return !impl_->perdida;
+}
 
 void TTITransaction::StartTransaction() {
     auto& i = db_.impl();

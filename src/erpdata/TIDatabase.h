@@ -72,6 +72,13 @@ public:
     // Rolls back what is pending and closes.
     void Desconecta();
     bool Conectado() const;
+    // True once a statement found the server end of the connection gone (its
+    // session ended, the server stopped): nothing more can run on it, and only a
+    // new Conecta clears it. The driver may still call such a connection open.
+    bool Perdida() const;
+    // Whether the server still answers a trivial statement. A connection that is
+    // closed or lost does not; one whose statement fails for any other reason does.
+    bool Responde();
     void SetConnected(bool conectado) { conectado ? Conecta() : Desconecta(); }
 
     TTITransaction& Transacao() { return transacao_; }

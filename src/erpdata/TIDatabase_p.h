@@ -19,6 +19,8 @@ struct TTIDatabase::Impl {
     uint64_t geracaoTransacao = 0;
     // statement_timeout currently set on the PostgreSQL session; -1 = not known.
     int tempoLimitePg = -1;
+    // A failure found the server end gone (see TTIDatabase::Perdida).
+    bool perdida = false;
 
     const char* NomeDriverQt(Dialeto d) const {
         switch (d) {
@@ -38,7 +40,7 @@ std::string MensagemErroQt(const QSqlError& e);
 bool ConexaoPerdida(TTIDatabase::Impl& i, const QSqlError& e);
 
 // The message of a failed statement on this connection: MensagemErroQt, said to be a
-// lost connection when it is one.
+// lost connection when it is one (and the connection then marked as lost).
 std::string MensagemFalha(TTIDatabase::Impl& i, const QSqlError& e);
 
 }  // namespace erpdata

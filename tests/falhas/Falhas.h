@@ -1,9 +1,10 @@
 #pragma once
-// What the fault cases share: the command-line exporter run as a child process
-// (optionally as another user, with a file-size limit, or left running while the
-// test breaks something), a folder's files read back whole so that "nothing else
-// was written and the previous file is intact" is one comparison, and a throw-away
-// PostgreSQL database with the fixture's data for a whole suite.
+// What the fault cases share: the command-line exporter (or another program of the
+// suite) run as a child process (optionally as another user, with a file-size
+// limit, or left running while the test breaks something), a folder's files read
+// back whole so that "nothing else was written and the previous file is intact" is
+// one comparison, a throw-away PostgreSQL database with the fixture's data for a
+// whole suite, and a private PostgreSQL server that a test may stop and start.
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -15,8 +16,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +32,7 @@
 #include "GeradorERP.h"
 #include "common/PastaTemporaria.h"
 #include "erpdata/TIDatabase.h"
+#include "erpdata/TIQuery.h"
 
 namespace falhas {
 
@@ -49,6 +53,7 @@ struct Execucao {
 };
 
 struct OpcoesProcesso {
+    const char* programa = CLI_EXPORTADOR;   // the program to run
     std::optional<uid_t> uid;                // run as this user (the test runs as root)
     std::optional<gid_t> gid;
     std::optional<rlim_t> tamanhoMaximoArquivo;  // RLIMIT_FSIZE
@@ -65,7 +70,7 @@ public:
         erros_ = pasta / ("stderr-" + n + ".txt");
         const int fdSaida = ::open(saida_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int fdErros = ::open(erros_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<std::string> args = {CLI_EXPORTADOR};
+        std::vector<std::string> args = {o.programa};
         args.insert(args.end(), argumentos.begin(), argumentos.end());
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
@@ -120,6 +125,23 @@ private:
     bool esperado_ = false;
     fs::path saida_, erros_;
 };
+
+// Runs a statement that returns one number.
+inline int64_t Numero(erpdata::TTIDatabase& db, const std::string& sql) {
+    erpdata::TTIQuery q(&db);
+    q.SetSQL(sql);
+    q.Open();
+    return q.IsEmpty() ? 0 : q.Fields(0).AsInteger();
+}
+
+// Waits (up to 30 s) for a condition checked every 50 ms.
+inline bool Aguarda(const std::function<bool()>& condicao) {
+    for (int i = 0; i < 600; ++i) {
+        if (condicao()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
 
 inline Execucao RodaCLI(const fs::path& pasta, const std::vector<std::string>& argumentos, const OpcoesProcesso& o = {}) {
     return ProcessoCLI(pasta, argumentos, o).Espera();
@@ -210,6 +232,42 @@ public:
 
 private:
     std::string nome_;
+};
+
+// A private server (the shared one serves the other tests), which a test may stop
+// at once, as a crash would, and start again on the same port.
+class ServidorPrivado {
+public:
+    ServidorPrivado() {
+        const std::string saida = Shell("pg_inicia >/dev/null && echo \"$PG_DIR $EFD_PG_PORT\"");
+        const size_t espaco = saida.find(' ');
+        if (espaco == std::string::npos) return;
+        dir_ = saida.substr(0, espaco);
+        porta_ = saida.substr(espaco + 1);
+        while (!porta_.empty() && (porta_.back() == '\n' || porta_.back() == '\r')) porta_.pop_back();
+    }
+    ~ServidorPrivado() {
+        if (!dir_.empty()) Shell("pg_para");
+    }
+    bool Ativo() const { return !porta_.empty(); }
+    void Derruba() { Shell("pg_derruba"); }
+    void Religa() { Shell("pg_religa"); }
+    const std::string& Porta() const { return porta_; }
+
+private:
+    // Runs the cluster script's function with this server's folder and port.
+    std::string Shell(const std::string& comando) {
+        const std::string linha = "bash -c 'source \"" PASTA_FONTES "/scripts/pg-cluster.sh\" && PG_DIR=\"" + dir_ +
+                                  "\" && EFD_PG_PORT=\"" + porta_ + "\" && " + comando + "'";
+        std::string r;
+        if (FILE* f = ::popen(linha.c_str(), "r")) {
+            char buf[512];
+            while (size_t n = std::fread(buf, 1, sizeof buf, f)) r.append(buf, n);
+            ::pclose(f);
+        }
+        return r;
+    }
+    std::string dir_, porta_;
 };
 
 }  // namespace falhas

@@ -24,23 +24,6 @@ using falhas::kArquivoAnterior;
 
 const char* const kConexaoPerdida = "a conexão com o banco de dados foi perdida";
 
-// Runs a statement that returns one number.
-int64_t Numero(erpdata::TTIDatabase& db, const std::string& sql) {
-    erpdata::TTIQuery q(&db);
-    q.SetSQL(sql);
-    q.Open();
-    return q.IsEmpty() ? 0 : q.Fields(0).AsInteger();
-}
-
-// Waits (up to 30 s) for a condition checked every 50 ms.
-bool Aguarda(const std::function<bool()>& condicao) {
-    for (int i = 0; i < 600; ++i) {
-        if (condicao()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-}
-
 // The run's front end, with a hook at the N-th row of the document loop.
 class InterfaceComGatilho : public exportacao::TInterfaceExportacao {
 public:
@@ -103,9 +86,9 @@ protected:
     }
 
     void EncerraSessao(int64_t pid) {
-        ASSERT_EQ(Numero(db_, "SELECT CASE WHEN pg_terminate_backend(" + std::to_string(pid) + ") THEN 1 ELSE 0 END"), 1);
-        ASSERT_TRUE(Aguarda([&] {
-            return Numero(db_, "SELECT COUNT(*) FROM pg_stat_activity WHERE pid = " + std::to_string(pid)) == 0;
+        ASSERT_EQ(falhas::Numero(db_, "SELECT CASE WHEN pg_terminate_backend(" + std::to_string(pid) + ") THEN 1 ELSE 0 END"), 1);
+        ASSERT_TRUE(falhas::Aguarda([&] {
+            return falhas::Numero(db_, "SELECT COUNT(*) FROM pg_stat_activity WHERE pid = " + std::to_string(pid)) == 0;
         }));
     }
 
@@ -137,8 +120,8 @@ TEST_F(ConexaoPerdidaPG, SessaoEncerradaDuranteAConsultaDeDocumentos) {
     falhas::ProcessoCLI cli(pasta_.Path(), {"--config", Ini().string(), "--local", saida_.string(), "--arquivo", "SPED.txt",
                                             "--inicio", "01/01/2012", "--fim", "31/01/2012"});
     int64_t pid = 0;
-    ASSERT_TRUE(Aguarda([&] {
-        pid = Numero(db_, "SELECT pid FROM pg_stat_activity WHERE datname = current_database() AND wait_event_type = 'Lock'");
+    ASSERT_TRUE(falhas::Aguarda([&] {
+        pid = falhas::Numero(db_, "SELECT pid FROM pg_stat_activity WHERE datname = current_database() AND wait_event_type = 'Lock'");
         return pid != 0;
     })) << "a consulta de documentos não chegou a esperar pela tabela travada";
     EncerraSessao(pid);
@@ -155,7 +138,7 @@ TEST_F(ConexaoPerdidaPG, SessaoEncerradaDuranteAConsultaDeDocumentos) {
 // statement of the run (an account, the interest) meets a closed connection.
 TEST_F(ConexaoPerdidaPG, SessaoEncerradaEntreComandos) {
     ExecucaoNoProcesso run(Ini(), saida_);
-    const int64_t pid = Numero(run.db, "SELECT pg_backend_pid()");
+    const int64_t pid = falhas::Numero(run.db, "SELECT pg_backend_pid()");
     InterfaceComGatilho ui(3, [&] { EncerraSessao(pid); });
     try {
         run.Executa(ui);
@@ -164,48 +147,22 @@ TEST_F(ConexaoPerdidaPG, SessaoEncerradaEntreComandos) {
         EXPECT_EQ(std::string(erro.what()).rfind(std::string("Erro TIQuery.Open: ") + kConexaoPerdida, 0), 0u) << erro.what();
     }
     EXPECT_GE(ui.Feitas(), 3);
+    // The connection knows it is lost, whatever the driver says of it, until a
+    // new connect on the same object.
+    EXPECT_TRUE(run.db.Perdida());
+    EXPECT_FALSE(run.db.Responde());
+    run.db.Desconecta();
+    run.db.Conecta();
+    EXPECT_FALSE(run.db.Perdida());
+    EXPECT_TRUE(run.db.Responde());
     ConfereDepoisDaFalha();
 }
 
-// A private server (the shared one serves the other tests), stopped at once in the
-// middle of the run and started again afterwards.
-class ServidorPrivado {
-public:
-    ServidorPrivado() {
-        const std::string saida = Shell("pg_inicia >/dev/null && echo \"$PG_DIR $EFD_PG_PORT\"");
-        const size_t espaco = saida.find(' ');
-        if (espaco == std::string::npos) return;
-        dir_ = saida.substr(0, espaco);
-        porta_ = saida.substr(espaco + 1);
-        while (!porta_.empty() && (porta_.back() == '\n' || porta_.back() == '\r')) porta_.pop_back();
-    }
-    ~ServidorPrivado() {
-        if (!dir_.empty()) Shell("pg_para");
-    }
-    bool Ativo() const { return !porta_.empty(); }
-    void Derruba() { Shell("pg_derruba"); }
-    void Religa() { Shell("pg_religa"); }
-    const std::string& Porta() const { return porta_; }
-
-private:
-    // Runs the cluster script's function with this server's folder and port.
-    std::string Shell(const std::string& comando) {
-        const std::string linha = "bash -c 'source \"" PASTA_FONTES "/scripts/pg-cluster.sh\" && PG_DIR=\"" + dir_ +
-                                  "\" && EFD_PG_PORT=\"" + porta_ + "\" && " + comando + "'";
-        std::string r;
-        if (FILE* f = ::popen(linha.c_str(), "r")) {
-            char buf[512];
-            while (size_t n = std::fread(buf, 1, sizeof buf, f)) r.append(buf, n);
-            ::pclose(f);
-        }
-        return r;
-    }
-    std::string dir_, porta_;
-};
-
+// A private server, stopped at once in the middle of the run and started again
+// afterwards.
 TEST(ServidorParadoPG, ServidorParadoNoMeioDaExecucao) {
     if (!falhas::TemPostgres()) GTEST_SKIP() << "EFD_PG_PORT não definido: sem servidor PostgreSQL de teste";
-    ServidorPrivado servidor;
+    falhas::ServidorPrivado servidor;
     ASSERT_TRUE(servidor.Ativo()) << "o servidor PostgreSQL privado não subiu";
     teste::PastaTemporaria pasta;
     const fs::path ini = pasta.Path() / "TI.ini", saida = pasta.Path() / "saida";

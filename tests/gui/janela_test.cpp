@@ -230,8 +230,8 @@ TEST_F(Janela, InicioSemConfiguracaoOuSemConexaoAbreAJanelaVazia) {
         EXPECT_EQ(j.ConfiguracoesDaTela(), exportacao::TConfiguracoesSped{});
     }
 
-    // "&Gerar" on the empty window: the name check first, then the failure of the
-    // first database use, shown; the window stays usable.
+    // "&Gerar" on the empty window: the name check first, then the missing
+    // connection, which the press tried to open again; the window stays usable.
     TForm1& j = *janela_;
     mensagens_.clear();
     j.EdtArq->clear();
@@ -244,7 +244,8 @@ TEST_F(Janela, InicioSemConfiguracaoOuSemConexaoAbreAJanelaVazia) {
     j.BitBtn1->click();
     ASSERT_EQ(mensagens_.size(), 1u);
     EXPECT_EQ(mensagens_[0].tipo, Tipo::Erro);
-    EXPECT_FALSE(mensagens_[0].texto.empty());
+    EXPECT_EQ(mensagens_[0].texto, "Sem conexão com o banco de dados: o arquivo de configuração \"" +
+                                       (pasta_.Path() / "nenhum.ini").string() + "\" não foi encontrado.");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(j.isVisible());
     EXPECT_TRUE(j.BitBtn1->isEnabled());

@@ -96,6 +96,7 @@ public:
         }
     }
     void IniciaProgresso(int64_t maximo) override {
+        if (!f_.opcoes_.atualizaProgresso) return;
         maximo_ = maximo;
         feitos_ = 0;
         // A maximum of zero would turn the bar into a busy indicator.
@@ -105,6 +106,7 @@ public:
         QCoreApplication::processEvents();
     }
     void AvancaProgresso() override {
+        if (!f_.opcoes_.atualizaProgresso) return;
         ++feitos_;
         if (feitos_ < maximo_ && relogio_.elapsed() < kIntervaloProgressoMs) return;
         f_.ProgressBar1->setValue(static_cast<int>(std::min<int64_t>(feitos_, INT_MAX)));
@@ -403,32 +405,104 @@ void TForm1::FormCreate() {
     ctx_->LimpaArqLocal();
     FPastaSPED_ = exportacao::DefinePastaSPED(opcoes_.pastaPrograma);
     EdtLocal->setText(Q(FPastaSPED_));
+    // The default name follows the period alone: a window that could not connect
+    // has it too, and "&Gerar" there says what is missing, the connection.
+    EdtArq->setText(Q(exportacao::NomeArquivoPadrao(dtEntFim->Data())));
 
+    // The file read now is the one every reconnection reads again.
+    arquivoConfig_ = opcoes_.arquivoConfig ? *opcoes_.arquivoConfig : erpdata::LocalizaArquivoConfig(opcoes_.pastaPrograma);
     if (opcoes_.arquivoConfig && !std::filesystem::exists(*opcoes_.arquivoConfig)) {
         // Named on the command line: say so instead of opening a silent empty window.
         Mostra(TMensagemJanela::Tipo::Erro,
                "Arquivo de configuração não encontrado:\n" + opcoes_.arquivoConfig->string());
         return;
     }
-    const bool conectado = erpdata::ConectaBanco(*TIDatabase1, opcoes_.arquivoConfig, [this](const std::string& erro) {
+    const bool conectado = erpdata::ConectaBanco(*TIDatabase1, arquivoConfig_, [this](const std::string& erro) {
         Mostra(TMensagemJanela::Tipo::Erro, erro);
     });
     if (!conectado) return;
 
     try {
-        ctx_->CarregaArqLocal();
-        EdtArq->setText(Q(exportacao::NomeArquivoPadrao(dtEntFim->Data())));
-        const std::vector<std::string> empresas = exportacao::ListaEmpresas(*ctx_);
-        {
-            const QSignalBlocker bloqueio(CbEmpresa);
-            CbEmpresa->clear();
-            for (const std::string& e : empresas) CbEmpresa->addItem(Q(e));
-            CbEmpresa->setCurrentIndex(empresas.empty() ? -1 : 0);
-        }
-        CbEmpresaChange();
+        CarregaDoBanco();
     } catch (const std::exception& erro) {
         Mostra(TMensagemJanela::Tipo::Erro, erro.what());
     }
+}
+
+void TForm1::CarregaDoBanco() {
+    ctx_->CarregaArqLocal();
+    // A reconnection keeps the list and the company chosen in it.
+    if (CbEmpresa->count() > 0) return;
+    const std::vector<std::string> empresas = exportacao::ListaEmpresas(*ctx_);
+    {
+        const QSignalBlocker bloqueio(CbEmpresa);
+        CbEmpresa->clear();
+        for (const std::string& e : empresas) CbEmpresa->addItem(Q(e));
+        CbEmpresa->setCurrentIndex(empresas.empty() ? -1 : 0);
+    }
+    // Also when a run asked for the list, the company's settings are what it uses.
+    CarregaConfiguracoesDaEmpresa();
+}
+
+bool TForm1::Reconecta() {
+    // What is left of the old connection goes first: a lost one may still look open.
+    try {
+        TIDatabase1->Desconecta();
+    } catch (const std::exception&) {
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(arquivoConfig_, ec)) {
+        Mostra(TMensagemJanela::Tipo::Erro, "Sem conexão com o banco de dados: o arquivo de configuração \"" +
+                                                arquivoConfig_.string() + "\" não foi encontrado.");
+        return false;
+    }
+    std::string erro;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool conectado = erpdata::ConectaBanco(*TIDatabase1, arquivoConfig_, [&erro](const std::string& m) { erro = m; });
+    QApplication::restoreOverrideCursor();
+    if (!conectado) {
+        // ConectaBanco says "Erro ao Conectar a Base de Dados" and the cause; the
+        // file vanishing between the check and the read is the one silent failure.
+        Mostra(TMensagemJanela::Tipo::Erro,
+               erro.empty() ? "Sem conexão com o banco de dados: o arquivo de configuração \"" + arquivoConfig_.string() +
+                                  "\" não pôde ser lido."
+                            : erro);
+        return false;
+    }
+    try {
+        ctx_->CarregaArqLocal();
+    } catch (const std::exception& e) {
+        Mostra(TMensagemJanela::Tipo::Erro, e.what());
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::PreparaConexao() {
+    if (!TIDatabase1->Responde() && !Reconecta()) return false;
+    if (CbEmpresa->count() == 0) {
+        // Opened without a connection, or without the company list: load it now,
+        // with the first company's settings, as the start-up would have. The press
+        // stops there: the user had no company to choose, and the settings tab has
+        // just been filled.
+        try {
+            CarregaDoBanco();
+        } catch (const std::exception& e) {
+            Mostra(TMensagemJanela::Tipo::Erro, e.what());
+            return false;
+        }
+        if (CbEmpresa->count() > 0) {
+            Mostra(TMensagemJanela::Tipo::Informacao,
+                   "Conexão com o banco de dados aberta e empresas carregadas. Confira a empresa e as configurações e "
+                   "pressione o botão novamente.");
+            return false;
+        }
+    }
+    if (CbEmpresa->currentIndex() < 0) {
+        Mostra(TMensagemJanela::Tipo::Erro, "Nenhuma empresa cadastrada: a tabela EMPRESA do banco de dados está vazia.");
+        return false;
+    }
+    return true;
 }
 
 void TForm1::FormClose() {
@@ -539,16 +613,22 @@ void TForm1::BitBtn1Click() {
     {
         TInterfaceJanela ui(*this);
         try {
-            const exportacao::TEntradasExportacao entradas = EntradasDaTela();
-            exportacao::TExportacao exportacao(*ctx_, ui);
-            const exportacao::TRelatorioExportacao r = exportacao.Executa(entradas);
-            ui.RestauraCursor();
-            if (r.resultado == exportacao::TResultadoExportacao::Gerado) {
-                ultimoRelatorio_ = r;
-                gerado = true;
-                std::string detalhes;
-                for (const std::string& aviso : r.avisos) detalhes += aviso + "\n";
-                Mostra(TMensagemJanela::Tipo::Informacao, "Arquivo Gerado.", detalhes);
+            // An empty name or folder is the run's first message; anything else
+            // needs a connection that answers (a lost one is replaced here) and a
+            // company. PreparaConexao says why when there is none.
+            const bool nomesVazios = EdtArq->text().trimmed().isEmpty() || EdtLocal->text().trimmed().isEmpty();
+            if (nomesVazios || PreparaConexao()) {
+                const exportacao::TEntradasExportacao entradas = EntradasDaTela();
+                exportacao::TExportacao exportacao(*ctx_, ui);
+                const exportacao::TRelatorioExportacao r = exportacao.Executa(entradas);
+                ui.RestauraCursor();
+                if (r.resultado == exportacao::TResultadoExportacao::Gerado) {
+                    ultimoRelatorio_ = r;
+                    gerado = true;
+                    std::string detalhes;
+                    for (const std::string& aviso : r.avisos) detalhes += aviso + "\n";
+                    Mostra(TMensagemJanela::Tipo::Informacao, "Arquivo Gerado.", detalhes);
+                }
             }
         } catch (const std::exception& erro) {
             ui.RestauraCursor();
@@ -603,8 +683,13 @@ void TForm1::MostraConfiguracoes(const TConfiguracoesSped& c) {
 
 void TForm1::CbEmpresaChange() {
     if (executando_) return;  // the selector is locked during a run
+    CarregaConfiguracoesDaEmpresa();
+}
+
+void TForm1::CarregaConfiguracoesDaEmpresa() {
     ctx_->EntradaEmpresa = S(CbEmpresa->currentText());
     if (!Conectado()) return;
+    if (TIDatabase1->Perdida() && !Reconecta()) return;
     try {
         MostraConfiguracoes(exportacao::CarregaConfiguracoes(*ctx_, ctx_->CodigoEmpresa()));
     } catch (const std::exception& erro) {
@@ -614,6 +699,8 @@ void TForm1::CbEmpresaChange() {
 
 void TForm1::BtGravarClick() {
     if (executando_) return;  // locked during a run
+    // Without a company the row would be saved under an empty code.
+    if (!PreparaConexao()) return;
     ctx_->EntradaEmpresa = S(CbEmpresa->currentText());
     try {
         exportacao::GravaConfiguracoes(*ctx_, ctx_->CodigoEmpresa(), ConfiguracoesDaTela());
@@ -624,7 +711,9 @@ void TForm1::BtGravarClick() {
 
 void TForm1::EdtContadorChange() {
     // No code, or no company whose ENTIDADE to look in: no name.
-    if (!Conectado() || EdtContador->text().isEmpty() || CbEmpresa->currentIndex() < 0) {
+    // A lost connection is not tried again keystroke by keystroke; the next run
+    // or save reconnects.
+    if (!Conectado() || TIDatabase1->Perdida() || EdtContador->text().isEmpty() || CbEmpresa->currentIndex() < 0) {
         EdtNomeContador->clear();
         return;
     }

@@ -51,10 +51,14 @@ void MostraCaixaMensagem(QWidget* pai, const TMensagemJanela& m);
 struct TOpcoesJanela {
     // The configuration file; default: "TI.ini", else "Velmora.ini", beside the program.
     std::optional<std::filesystem::path> arquivoConfig;
-    // Folder of the program, where the default output folder "SPED" is made.
+    // Folder of the program: where the configuration file is looked for when none is
+    // named, and where the default output folder "SPED" is made.
     std::string pastaPrograma;
     // Message boxes; default: a modal QMessageBox.
     TApresentaMensagem apresenta;
+    // The progress bar moves and the window takes input while rows go by. Off only
+    // to measure what that costs (bench/bench_janela_progresso).
+    bool atualizaProgresso = true;
 };
 
 // A chosen full path split into its folder (ending in its separator) and file name;
@@ -92,6 +96,8 @@ public:
     exportacao::TEntradasExportacao EntradasDaTela() const;
 
     const std::string& FPastaSPED() const { return FPastaSPED_; }
+    // The configuration file the window connects from, chosen at creation.
+    const std::filesystem::path& ArquivoConfig() const { return arquivoConfig_; }
     bool Conectado() const;
     bool Executando() const { return executando_; }
     // The report of the last run that reached its end (tests and the demo).
@@ -138,8 +144,20 @@ private:
     void MontaAbaConfiguracoes(QWidget* aba);
     void DefineOrdemTab();
     void Mostra(TMensagemJanela::Tipo tipo, const std::string& texto, const std::string& detalhes = {});
+    // After a successful connect: the ARQLOCAL aliases, and the company list with
+    // the first company's settings when the list is still empty.
+    void CarregaDoBanco();
+    // A new connection from the configuration file, replacing a lost or closed one;
+    // false, after saying why, when it cannot be opened.
+    bool Reconecta();
+    // Before a run or a save: a connection that answers (reconnecting when it does
+    // not) and a company list; false, after saying why, when there is none.
+    bool PreparaConexao();
+    // The selected company's settings into the tab.
+    void CarregaConfiguracoesDaEmpresa();
 
     TOpcoesJanela opcoes_;
+    std::filesystem::path arquivoConfig_;
     std::unique_ptr<erpdata::TTIDatabase> TIDatabase1;
     std::unique_ptr<erpdata::TContextoERP> ctx_;
     std::string FPastaSPED_;
