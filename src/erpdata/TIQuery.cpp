@@ -222,7 +222,10 @@ void TTIQuery::AbreSelect() {
     std::vector<TipoColuna> tipos;
     for (size_t c = 0; c < res->Colunas(); ++c) tipos.push_back(res->Coluna(c).tipo);
 
+    int64_t buscadas = 0;
+    if (AoBuscarLinhas) AoBuscarLinhas(0);
     while (q.next()) {
+        if (AoBuscarLinhas && (++buscadas & 255) == 0) AoBuscarLinhas(buscadas);
         for (int c = 0; c < static_cast<int>(tipos.size()); ++c) {
             if (q.isNull(c)) { res->Nulo(); continue; }
             QVariant v = q.value(c);

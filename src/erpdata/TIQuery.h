@@ -3,6 +3,7 @@
 // result, and reads fields by name. Opening a statement that changes data routes it
 // to ExecSQL; failures become EDatabaseError with the component's prefixes.
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -56,6 +57,10 @@ public:
     // Milliseconds of the command time limit; 0 picks the system's (60 s on
     // Firebird, 30 s elsewhere). Tests shorten it.
     int TempoLimiteMs = 0;
+
+    // Called now and then while an opening fetches rows (with the rows fetched so
+    // far), so that a window can keep repainting during a long fetch.
+    std::function<void(int64_t)> AoBuscarLinhas;
 
     // The SQL text; every line ends with CR LF.
     void SetSQL(std::string_view texto);

@@ -133,6 +133,7 @@ void TExportacao::MontaSQL() {
     p.nota = e_->EdtNota;
     p.zerado = e_->cbZerado;
     QryNota->Close();
+    QryNota->AoBuscarLinhas = [this](int64_t linhas) { ui_.BuscandoLinhas(linhas); };
     QryNota->SetSQL(JuntaLinhas(MontaSQLDocumentos(p, [this](const std::string& t) { return ctx_.NomeTabela(t); })));
     QryNota->Open();
 }

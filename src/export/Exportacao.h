@@ -49,6 +49,8 @@ public:
     virtual void Foca(TControle) {}
     // The database-wait pointer on or off.
     virtual void CursorEspera(bool) {}
+    // The documents are being fetched (rows so far): the interface may repaint.
+    virtual void BuscandoLinhas(int64_t /*linhas*/) {}
     virtual void IniciaProgresso(int64_t /*maximo*/) {}
     // One row done: advance the progress bar and let the interface process input.
     virtual void AvancaProgresso() {}

@@ -95,7 +95,23 @@ public:
             --cursores_;
         }
     }
+    // While the documents are fetched the bar shows activity and the window keeps
+    // repainting and taking input (the buttons that could start anything are off).
+    void BuscandoLinhas(int64_t) override {
+        if (!f_.opcoes_.atualizaProgresso) return;
+        if (!buscando_) {
+            buscando_ = true;
+            f_.ProgressBar1->setRange(0, 0);
+            relogio_.start();
+            QCoreApplication::processEvents();
+            return;
+        }
+        if (relogio_.elapsed() < kIntervaloProgressoMs) return;
+        QCoreApplication::processEvents();
+        relogio_.restart();
+    }
     void IniciaProgresso(int64_t maximo) override {
+        buscando_ = false;
         if (!f_.opcoes_.atualizaProgresso) return;
         maximo_ = maximo;
         feitos_ = 0;
@@ -124,6 +140,7 @@ public:
 private:
     TForm1& f_;
     int cursores_ = 0;
+    bool buscando_ = false;
     int64_t maximo_ = 0;
     int64_t feitos_ = 0;
     QElapsedTimer relogio_;
