@@ -62,6 +62,9 @@ void GravaArquivoTexto(const std::string& fileName, std::string_view data, bool 
     if (!f)
         throw std::runtime_error("Não foi possível criar o arquivo \"" + fileName + "\": " +
                                  DescricaoErroSistema(errno));
+    // The batch goes out in one write: a stdio buffer would only be allocated (and
+    // copied through) for nothing.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     errno = 0;
     bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
     if (ok && addLineBreak) ok = std::fwrite("\r\n", 1, 2, f) == 2;
