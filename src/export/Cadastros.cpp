@@ -40,6 +40,16 @@ void TExportacao::AdicionaUnidade(const std::string& codigo) {
     r.DESCR = Apara("Descricao " + codigo);
 }
 
+std::string TExportacao::LeNcmDaCor(const std::string& cor) {
+    QryAux->Close();
+    QryAux->SetSQL("SELECT CADCORTIN.DESCRICAO, TABFIS.DESCRICAO AS NCM\r\n"
+                   "FROM " + ctx_.NomeTabela("CADCORTIN") + " CADCORTIN \r\n"
+                   "LEFT JOIN " + ctx_.NomeTabela("TABFIS") + " TABFIS ON (CADCORTIN.COD_CLAFIS = TABFIS.CODIGO)\r\n"
+                   "WHERE CADCORTIN.CODIGO = " + erpdata::TContextoERP::Aspas(cor) + " ");
+    QryAux->Open();
+    return QryAux->IsEmpty() ? std::string() : QryAux->FieldByName("NCM").AsString();
+}
+
 void TExportacao::AdicionaItem(const std::string& codigo) {
     if (st_->TbProduto.count(codigo)) return;
     const Colunas& c = *col_;
@@ -49,14 +59,12 @@ void TExportacao::AdicionaItem(const std::string& codigo) {
     const bool porCor = tipfat == "T";
     std::string ncmCor;
     if (porCor) {
-        // Items billed by colour take the colour's fiscal classification.
-        QryAux->Close();
-        QryAux->SetSQL("SELECT CADCORTIN.DESCRICAO, TABFIS.DESCRICAO AS NCM\r\n"
-                       "FROM " + ctx_.NomeTabela("CADCORTIN") + " CADCORTIN \r\n"
-                       "LEFT JOIN " + ctx_.NomeTabela("TABFIS") + " TABFIS ON (CADCORTIN.COD_CLAFIS = TABFIS.CODIGO)\r\n"
-                       "WHERE CADCORTIN.CODIGO = " + erpdata::TContextoERP::Aspas(c.COR.AsString()) + " ");
-        QryAux->Open();
-        if (!QryAux->IsEmpty()) ncmCor = QryAux->FieldByName("NCM").AsString();
+        // Items billed by colour take the colour's fiscal classification, read once
+        // per colour: a large period has thousands of items and a handful of colours.
+        const std::string cor = c.COR.AsString();
+        auto [lida, nova] = st_->NcmPorCor.try_emplace(cor);
+        if (nova) lida->second = LeNcmDaCor(cor);
+        ncmCor = lida->second;
     }
     r.DESCR_ITEM = Apara(c.DESCRICAO.AsString());
     r.COD_BARRA.clear();

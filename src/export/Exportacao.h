@@ -119,6 +119,7 @@ private:
     // Block 0 master data.
     void AdicionaParticipante();
     void AdicionaItem(const std::string& codigo);
+    std::string LeNcmDaCor(const std::string& cor);
     void AdicionaUnidade(const std::string& codigo);
     void AdicionaNatureza(const std::string& codigo);
     void AdicionaInformacaoComplementar();

@@ -93,6 +93,8 @@ struct TExportacao::Estado {
     std::unordered_set<std::string> TbUnidade;
     std::unordered_set<std::string> TbProduto;
     std::unordered_set<std::string> TbCFOP;
+    // The fiscal classification of each colour already read (items billed by colour).
+    std::unordered_map<std::string, std::string> NcmPorCor;
 
     std::vector<TTotalContribuicao> TbM100;
     std::vector<TTotalContribuicao> TbM500;
