@@ -44,7 +44,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() == QEvent::Paint) {
             instantes.push_back(relogio_.nsecsElapsed());
-            if (inicioLaco < 0 && barra_.maximum() != maximoInicial_) inicioLaco = instantes.back();
+            if (inicioLaco < 0 && barra_.maximum() > 0 && barra_.maximum() != maximoInicial_) inicioLaco = instantes.back();
         }
         return QObject::eventFilter(objeto, evento);
     }
@@ -60,6 +60,8 @@ struct Medida {
     int64_t linhas = 0;
     size_t repinturas = 0;            // paints of the bar during the press
     double maiorIntervaloPinturaMs = 0;  // between two paints, from the loop's start to its end
+    double maiorIntervaloPinturaExecucaoMs = 0;  // the same over the whole press (the fetch included)
+    double maiorIntervaloPinturaBuscaMs = 0;     // the same while the documents are fetched
     double lacoS = 0;                 // the row loop: from its first repaint to the bar's last step
     double antesS = 0, depoisS = 0;   // the press before the loop (the documents fetched) and after it (the file written)
     double maiorSemEventosMs = 0;     // longest time without an event-loop pass, over the whole press
@@ -135,9 +137,11 @@ Medida Executa(const fs::path& ini, const fs::path& pasta, bool comProgresso) {
         m.maiorSemEventosLacoMs = MaiorIntervaloMs(passagens, pinturas.inicioLaco, fimLaco);
         m.lacoS = (fimLaco - pinturas.inicioLaco) / 1e9;
         m.antesS = (pinturas.inicioLaco - inicio) / 1e9;
+        m.maiorIntervaloPinturaBuscaMs = MaiorIntervaloMs(pinturas.instantes, inicio, pinturas.inicioLaco);
         m.depoisS = (fim - fimLaco) / 1e9;
     }
     m.maiorSemEventosMs = MaiorIntervaloMs(passagens, inicio, fim);
+    m.maiorIntervaloPinturaExecucaoMs = MaiorIntervaloMs(pinturas.instantes, inicio, fim);
     return m;
 }
 
@@ -187,7 +191,9 @@ int main(int argc, char** argv) {
                 sem.segundos, com.segundos - sem.segundos, sem.segundos > 0 ? 100.0 * (com.segundos - sem.segundos) / sem.segundos : 0.0);
     std::printf("repinturas_barra=%zu laco_linhas_s=%.3f maior_intervalo_repintura_ms=%.1f maior_intervalo_eventos_laco_ms=%.1f\n",
                 com.repinturas, com.lacoS, com.maiorIntervaloPinturaMs, com.maiorSemEventosLacoMs);
-    std::printf("antes_do_laco_s=%.3f depois_do_laco_s=%.3f\n", com.antesS, com.depoisS);
+    std::printf("antes_do_laco_s=%.3f depois_do_laco_s=%.3f maior_intervalo_repintura_busca_ms=%.1f "
+                "maior_intervalo_repintura_execucao_ms=%.1f\n",
+                com.antesS, com.depoisS, com.maiorIntervaloPinturaBuscaMs, com.maiorIntervaloPinturaExecucaoMs);
     std::printf("maior_intervalo_sem_eventos_com_progresso_ms=%.1f maior_intervalo_sem_eventos_sem_progresso_ms=%.1f\n",
                 com.maiorSemEventosMs, sem.maiorSemEventosMs);
     return 0;

@@ -337,6 +337,7 @@ void TArquivoTXT::WriteBuffer() {
     // A missing file is created (even for no lines); an existing one is appended to.
     util::GravaArquivoTexto(FNomeArquivo, FBufferArquivo, /*append=*/true);
     if (FLinhasBuffer > 0) FConteudo.Clear();
+    if (FAoGravarLote) FAoGravarLote();
 }
 
 void TArquivoTXT::LoadFromFile() {

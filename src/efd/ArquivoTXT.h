@@ -79,6 +79,9 @@ public:
     const TErrorEvent& OnError() const { return FOnError; }
     void OnError(TErrorEvent value) { FOnError = std::move(value); }
     const TLinhas& Conteudo() const { return FConteudo; }
+    // Called after every batch of lines reaches the file (a window keeps repainting
+    // while a large file is written).
+    void AoGravarLote(std::function<void()> value) { FAoGravarLote = std::move(value); }
 
     // Fills: each returns the delimiter followed by exactly one field.
     std::string LFill(std::string_view Value, int Size = 0, bool Nulo = false, char Caracter = '0') const;
@@ -152,6 +155,7 @@ private:
     int FLinhasBuffer = 0;
     std::string FNomeArquivo;
     TErrorEvent FOnError;
+    std::function<void()> FAoGravarLote;
     std::string FDelimitador;
     char FDelimitadorUnico = '\0';  // the delimiter when it is one character
     unsigned char FClasse[256] = {};

@@ -1,10 +1,13 @@
 #include "efd/GeradorEFD.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <system_error>
+#include <vector>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -120,6 +123,12 @@ void TGeradorEFD::CurMascara(const std::string& v) {
     ParaCadaBloco([&](TBlocoSPED& b) { b.CurMascara(v); });
 }
 
+void TGeradorEFD::AoGravarLote(std::function<void()> v) {
+    FAoGravarLote = v;
+    ParaCadaBloco([&](TBlocoSPED& b) { b.AoGravarLote(v); });
+    FArquivoTXT.AoGravarLote(v);
+}
+
 void TGeradorEFD::OnError(TErrorEvent v) {
     FOnError = v;
     ParaCadaBloco([&](TBlocoSPED& b) { b.OnError(v); });
@@ -195,7 +204,13 @@ void TGeradorEFD::InsereAntecipado() {
     if (!in || !out)
         throw EGeradorEFDErro("Não foi possível gravar o arquivo \"" + FArquivoTXT.NomeArquivo() +
                               "\": " + util::DescricaoErroSistema(errno));
-    out << in.rdbuf();
+    // In pieces: the lines written ahead can be a good part of a large file.
+    std::vector<char> pedaco(1 << 20);
+    while (in.read(pedaco.data(), static_cast<std::streamsize>(pedaco.size())) || in.gcount() > 0) {
+        out.write(pedaco.data(), in.gcount());
+        if (!out) break;
+        if (FAoGravarLote) FAoGravarLote();
+    }
     out.flush();
     if (!out)
         throw EGeradorEFDErro("Erro ao gravar o arquivo \"" + FArquivoTXT.NomeArquivo() +
@@ -415,10 +430,21 @@ void TGeradorEFD::ConcluiArquivo() {
 #ifndef _WIN32
     // The bytes reach the disk before the name does, so a crash right after the
     // rename cannot leave a truncated file under the final name.
+    // A large file takes a while to reach the disk; meanwhile the caller hears
+    // AoGravarLote as for every batch. A failure here (an I/O error, a full disk on
+    // a network share) means the file is not safely written.
     const int fd = ::open(temporario.c_str(), O_RDONLY);
     if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+        struct Fecha {
+            int fd;
+            ~Fecha() { ::close(fd); }
+        } fecha{fd};
+        auto sincroniza = std::async(std::launch::async, [fd] { return ::fsync(fd) == 0 ? 0 : errno; });
+        if (FAoGravarLote)
+            while (sincroniza.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) FAoGravarLote();
+        const int erro = sincroniza.get();
+        if (erro != 0)
+            throw EGeradorEFDErro("Erro ao gravar o arquivo \"" + temporario + "\": " + util::DescricaoErroSistema(erro));
     }
 #endif
     std::error_code ec;

@@ -78,6 +78,8 @@ public:
     void CurMascara(const std::string& v);
     const TErrorEvent& OnError() const { return FOnError; }
     void OnError(TErrorEvent v);
+    // Called after every batch of lines written (see TArquivoTXT::AoGravarLote).
+    void AoGravarLote(std::function<void()> v);
 
     // Refuses a destination that cannot take the file (missing folder, a folder
     // where the file goes): the same checks IniciaGeracao makes, available before.
@@ -131,6 +133,7 @@ private:
     bool FInicializado = false;
     bool FBlocoCAntecipado = false;
     TErrorEvent FOnError;
+    std::function<void()> FAoGravarLote;
     util::Data FDT_INI;
     util::Data FDT_FIN;
     std::string FPath;

@@ -1,6 +1,8 @@
 #include "erpdata/TIQuery.h"
 
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <cmath>
 #include <thread>
 
@@ -180,19 +182,12 @@ void TTIQuery::Open() {
     }
 }
 
-void TTIQuery::AbreSelect() {
-    TTIDatabase& db = Banco();
-    auto& i = db.impl();
-    Dialeto d = db.DialetoAtual();
-    const std::string& texto = TraduzTexto();
-    if (!db.Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
+namespace {
 
-    // Reads run without a time limit unless the query asks to keep it (never on
-    // PostgreSQL, whose limit would also cut the fetch).
-    int limite = 0;
-    if (TimeOutOpen && d != Dialeto::PostgreSQL && TempoLimite) limite = TempoLimiteMs ? TempoLimiteMs : LimitePadrao(d);
-    if (d == Dialeto::PostgreSQL) AjustaTempoLimitePg(i, 0);
-
+// Runs a select on the connection `i` and fetches every row into a compact store;
+// `aoBuscar`, when given, hears the rows fetched so far every 256 rows.
+std::unique_ptr<ResultadoMemoria> ExecutaEBusca(TTIDatabase::Impl& i, Dialeto d, const std::string& texto,
+                                                const std::function<void(int64_t)>& aoBuscar, int limite) {
     QSqlQuery q(i.db);
     // Forward-only lets the driver stream: QPSQL then holds one row at a time
     // instead of the whole result, and we keep the rows in our compact store.
@@ -223,9 +218,9 @@ void TTIQuery::AbreSelect() {
     for (size_t c = 0; c < res->Colunas(); ++c) tipos.push_back(res->Coluna(c).tipo);
 
     int64_t buscadas = 0;
-    if (AoBuscarLinhas) AoBuscarLinhas(0);
+    if (aoBuscar) aoBuscar(0);
     while (q.next()) {
-        if (AoBuscarLinhas && (++buscadas & 255) == 0) AoBuscarLinhas(buscadas);
+        if (aoBuscar && (++buscadas & 255) == 0) aoBuscar(buscadas);
         for (int c = 0; c < static_cast<int>(tipos.size()); ++c) {
             if (q.isNull(c)) { res->Nulo(); continue; }
             QVariant v = q.value(c);
@@ -264,8 +259,67 @@ void TTIQuery::AbreSelect() {
         if (cancelador && cancelador->Disparou()) msg = "Timeout expired: " + msg;
         throw EDatabaseError(msg);
     }
-    resultado_ = std::move(res);
+    return res;
+}
+
+}  // namespace
+
+void TTIQuery::AbreSelect() {
+    TTIDatabase& db = Banco();
+    auto& i = db.impl();
+    Dialeto d = db.DialetoAtual();
+    const std::string& texto = TraduzTexto();
+    if (!db.Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
+
+    // Reads run without a time limit unless the query asks to keep it (never on
+    // PostgreSQL, whose limit would also cut the fetch).
+    int limite = 0;
+    if (TimeOutOpen && d != Dialeto::PostgreSQL && TempoLimite) limite = TempoLimiteMs ? TempoLimiteMs : LimitePadrao(d);
+    if (d == Dialeto::PostgreSQL) AjustaTempoLimitePg(i, 0);
+
+    if (BuscaEmSegundoPlano && AoBuscarLinhas && limite == 0) {
+        if (auto res = BuscaEmOutraConexao(i, d, texto)) {
+            resultado_ = std::move(res);
+            First();
+            return;
+        }
+    }
+    resultado_ = ExecutaEBusca(i, d, texto, AoBuscarLinhas, limite);
     First();
+}
+
+std::unique_ptr<ResultadoMemoria> TTIQuery::BuscaEmOutraConexao(TTIDatabase::Impl& i, Dialeto d,
+                                                               const std::string& texto) {
+    // A Qt connection belongs to the thread that opened it: the worker opens its own
+    // copy of this one, and closes and forgets it before it ends.
+    static std::atomic<int> seq{0};
+    const QString nome = i.nomeConexao + QStringLiteral("-busca-%1").arg(seq++);
+    std::atomic<int64_t> buscadas{0};
+    auto tarefa = std::async(std::launch::async, [&]() -> std::unique_ptr<ResultadoMemoria> {
+        TTIDatabase::Impl w;
+        w.nomeConexao = nome;
+        struct Esquece {
+            TTIDatabase::Impl& w;
+            ~Esquece() {
+                if (w.db.isOpen()) w.db.close();
+                w.db = QSqlDatabase();
+                QSqlDatabase::removeDatabase(w.nomeConexao);
+            }
+        } esquece{w};
+        w.db = QSqlDatabase::cloneDatabase(i.nomeConexao, nome);
+        // Without a second connection (the server refuses one more) the fetch
+        // runs on the query's own connection, as without a worker.
+        if (!w.db.open()) return nullptr;
+        if (d == Dialeto::PostgreSQL) {
+            QSqlQuery semLimite(w.db);
+            semLimite.exec(QStringLiteral("SET statement_timeout TO 0"));
+        }
+        return ExecutaEBusca(w, d, texto, [&](int64_t n) { buscadas.store(n, std::memory_order_relaxed); }, 0);
+    });
+    AoBuscarLinhas(0);
+    while (tarefa.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        AoBuscarLinhas(buscadas.load(std::memory_order_relaxed));
+    return tarefa.get();
 }
 
 void TTIQuery::Executa(const std::string& texto, bool limite) {

@@ -61,6 +61,12 @@ public:
     // Called now and then while an opening fetches rows (with the rows fetched so
     // far), so that a window can keep repainting during a long fetch.
     std::function<void(int64_t)> AoBuscarLinhas;
+    // With AoBuscarLinhas: the statement runs and its rows are fetched on a second
+    // connection in a worker thread, and AoBuscarLinhas is called every few
+    // milliseconds from this thread meanwhile, also while the server is still
+    // working out the first row (a window keeps repainting all along). Without a
+    // second connection the fetch runs here as usual.
+    bool BuscaEmSegundoPlano = false;
 
     // The SQL text; every line ends with CR LF.
     void SetSQL(std::string_view texto);
@@ -115,6 +121,7 @@ private:
     TTIDatabase& Banco() const;
     const std::string& TraduzTexto();
     void AbreSelect();
+    std::unique_ptr<ResultadoMemoria> BuscaEmOutraConexao(TTIDatabase::Impl& i, Dialeto d, const std::string& texto);
     void ExecutaSemTentativas(const char* origem, int tentativa);
     void Executa(const std::string& texto, bool limite);
 

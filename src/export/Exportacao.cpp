@@ -45,6 +45,7 @@ TRelatorioExportacao TExportacao::Executa(const TEntradasExportacao& entradas) {
     st_ = std::make_unique<Estado>();
     col_.reset();
     sped_ = std::make_unique<efd::TGeradorEFD>();
+    sped_->AoGravarLote([this] { ui_.GravandoArquivo(); });
     sped_->OnError([this](const std::string& m) {
         st_->avisos.push_back(m);
         ui_.AvisoDados(m);
@@ -134,6 +135,7 @@ void TExportacao::MontaSQL() {
     p.zerado = e_->cbZerado;
     QryNota->Close();
     QryNota->AoBuscarLinhas = [this](int64_t linhas) { ui_.BuscandoLinhas(linhas); };
+    QryNota->BuscaEmSegundoPlano = ui_.BuscaEmSegundoPlano();
     QryNota->SetSQL(JuntaLinhas(MontaSQLDocumentos(p, [this](const std::string& t) { return ctx_.NomeTabela(t); })));
     QryNota->Open();
 }

@@ -51,6 +51,12 @@ public:
     virtual void CursorEspera(bool) {}
     // The documents are being fetched (rows so far): the interface may repaint.
     virtual void BuscandoLinhas(int64_t /*linhas*/) {}
+    // True when BuscandoLinhas should be heard all through the documents query, also
+    // while the server works out its first row: the query then runs on a second
+    // connection in a worker thread.
+    virtual bool BuscaEmSegundoPlano() const { return false; }
+    // A batch of the file's lines was written: the interface may repaint.
+    virtual void GravandoArquivo() {}
     virtual void IniciaProgresso(int64_t /*maximo*/) {}
     // One row done: advance the progress bar and let the interface process input.
     virtual void AvancaProgresso() {}

@@ -56,7 +56,7 @@ public:
 
 // The run repaints and takes input at most this often; a row every few
 // microseconds must not pay for an event loop pass each.
-constexpr qint64 kIntervaloProgressoMs = 50;
+constexpr qint64 kIntervaloProgressoMs = 40;
 
 }  // namespace
 
@@ -102,13 +102,15 @@ public:
         if (!buscando_) {
             buscando_ = true;
             f_.ProgressBar1->setRange(0, 0);
-            relogio_.start();
-            QCoreApplication::processEvents();
+            Atualiza(true);
             return;
         }
-        if (relogio_.elapsed() < kIntervaloProgressoMs) return;
-        QCoreApplication::processEvents();
-        relogio_.restart();
+        Atualiza(false);
+    }
+    bool BuscaEmSegundoPlano() const override { return f_.opcoes_.atualizaProgresso; }
+    // While the file is written the bar stays full and the window keeps repainting.
+    void GravandoArquivo() override {
+        if (f_.opcoes_.atualizaProgresso) Atualiza(false);
     }
     void IniciaProgresso(int64_t maximo) override {
         buscando_ = false;
@@ -118,16 +120,14 @@ public:
         // A maximum of zero would turn the bar into a busy indicator.
         f_.ProgressBar1->setRange(0, static_cast<int>(std::clamp<int64_t>(maximo, 1, INT_MAX)));
         f_.ProgressBar1->setValue(0);
-        relogio_.start();
-        QCoreApplication::processEvents();
+        Atualiza(true);
     }
     void AvancaProgresso() override {
         if (!f_.opcoes_.atualizaProgresso) return;
         ++feitos_;
-        if (feitos_ < maximo_ && relogio_.elapsed() < kIntervaloProgressoMs) return;
+        if (feitos_ < maximo_ && !HoraDeAtualizar()) return;
         f_.ProgressBar1->setValue(static_cast<int>(std::min<int64_t>(feitos_, INT_MAX)));
-        QCoreApplication::processEvents();
-        relogio_.restart();
+        Atualiza(true);
     }
     // The report lists the data checks; nothing to do row by row.
     void AvisoDados(const std::string&) override {}
@@ -138,6 +138,17 @@ public:
     }
 
 private:
+    bool HoraDeAtualizar() const { return !relogio_.isValid() || relogio_.elapsed() >= kIntervaloProgressoMs; }
+    // Repaints the bar and takes pending input, at most every kIntervaloProgressoMs
+    // unless `agora` (a busy bar, or one whose value did not move, only repaints
+    // when asked).
+    void Atualiza(bool agora) {
+        if (!agora && !HoraDeAtualizar()) return;
+        f_.ProgressBar1->update();
+        QCoreApplication::processEvents();
+        relogio_.start();
+    }
+
     TForm1& f_;
     int cursores_ = 0;
     bool buscando_ = false;
