@@ -157,8 +157,6 @@ std::string TGeradorEFD::ArquivoCompleto() const { return CaminhoNativo(FPath + 
 
 std::string TGeradorEFD::ArquivoTemporario() const { return ArquivoCompleto() + ".parcial"; }
 
-std::string TGeradorEFD::ArquivoAntecipadoC() const { return ArquivoCompleto() + ".C.parcial"; }
-
 void TGeradorEFD::ConfereDestino() const {
     if (Apara(FArquivo).empty() || Apara(FPath).empty())
         throw EGeradorEFDErro("Caminho ou nome do arquivo não informado!");
@@ -180,8 +178,12 @@ void TGeradorEFD::AntecipaBloco_C() {
     ConfereDestino();
     // The block's lines so far go to their own file beside the output; the records
     // written are freed. WriteBloco_C puts that file in its place in the output.
-    c.NomeArquivo(ArquivoAntecipadoC());
-    if (!FBlocoCAntecipado) c.Reset();
+    // Its name is fixed by the first call: Path or Arquivo may change later.
+    if (!FBlocoCAntecipado) {
+        FArquivoAntecipadoC = ArquivoCompleto() + ".C.parcial";
+        c.NomeArquivo(FArquivoAntecipadoC);
+        c.Reset();
+    }
     c.LinhasBuffer(FArquivoTXT.LinhasBuffer());
     if (!c.AntecipaDocumentos()) return;
     c.WriteBuffer();
@@ -192,14 +194,16 @@ void TGeradorEFD::AntecipaBloco_C() {
 void TGeradorEFD::DescartaAntecipado() {
     if (!FBlocoCAntecipado) return;
     std::error_code ec;
-    fs::remove(ArquivoAntecipadoC(), ec);
+    fs::remove(FArquivoAntecipadoC, ec);
     FBlocoCAntecipado = false;
 }
 
 void TGeradorEFD::InsereAntecipado() {
+    // The rest of block C goes to the output, also when it was written ahead
+    // after the generation had started.
+    FBloco_C->NomeArquivo(FArquivoTXT.NomeArquivo());
     if (!FBlocoCAntecipado) return;
-    const std::string origem = ArquivoAntecipadoC();
-    std::ifstream in(origem, std::ios::binary);
+    std::ifstream in(FArquivoAntecipadoC, std::ios::binary);
     std::ofstream out(FArquivoTXT.NomeArquivo(), std::ios::binary | std::ios::app);
     if (!in || !out)
         throw EGeradorEFDErro("Não foi possível gravar o arquivo \"" + FArquivoTXT.NomeArquivo() +
@@ -232,6 +236,9 @@ void TGeradorEFD::IniciaGeracao() {
 
     // The lines go to a temporary file beside the final one; a leftover of an
     // interrupted generation is removed first. The previous file stays untouched.
+    // Both names are fixed here: a later change of Path or Arquivo does not move
+    // a generation under way.
+    FArquivoFinal = ArquivoCompleto();
     FArquivoTXT.NomeArquivo(ArquivoTemporario());
     FArquivoTXT.Reset();
     ParaCadaBloco([&](TBlocoSPED& b) {
@@ -425,8 +432,8 @@ void TGeradorEFD::WriteBloco_9() {
 }
 
 void TGeradorEFD::ConcluiArquivo() {
-    const std::string temporario = ArquivoTemporario();
-    const std::string final = ArquivoCompleto();
+    const std::string temporario = FArquivoTXT.NomeArquivo();
+    const std::string& final = FArquivoFinal;
 #ifndef _WIN32
     // The bytes reach the disk before the name does, so a crash right after the
     // rename cannot leave a truncated file under the final name.
@@ -443,7 +450,9 @@ void TGeradorEFD::ConcluiArquivo() {
         if (FAoGravarLote)
             while (sincroniza.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) FAoGravarLote();
         const int erro = sincroniza.get();
-        if (erro != 0)
+        // A file system that cannot sync at all (some network and FUSE mounts) is
+        // not a failure of this file.
+        if (erro != 0 && erro != EINVAL && erro != ENOTSUP && erro != ENOSYS)
             throw EGeradorEFDErro("Erro ao gravar o arquivo \"" + temporario + "\": " + util::DescricaoErroSistema(erro));
     }
 #endif

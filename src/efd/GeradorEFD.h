@@ -122,7 +122,6 @@ private:
     void ConcluiArquivo();
     void DescartaTemporario();
     std::string ArquivoTemporario() const;
-    std::string ArquivoAntecipadoC() const;
     void InsereAntecipado();
     void DescartaAntecipado();
     void WriteBloco_DoA() { WriteBloco_A(true); }
@@ -130,6 +129,8 @@ private:
 
     TArquivoTXT FArquivoTXT;
     std::string FArquivo;
+    std::string FArquivoFinal;        // the file of the generation under way
+    std::string FArquivoAntecipadoC;  // block C's lines written ahead
     bool FInicializado = false;
     bool FBlocoCAntecipado = false;
     TErrorEvent FOnError;

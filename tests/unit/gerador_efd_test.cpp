@@ -185,6 +185,26 @@ TEST(GeradorEFD, WindowSequenceWritesOnceAndCleansUp) {
     EXPECT_EQ(g.sped.Bloco_0().Registro0000().NOME, "");
 }
 
+TEST(GeradorEFD, TheFileIsTheOneNamedWhenTheGenerationStarted) {
+    Geracao g;
+    const std::string final = g.Final();
+    g.sped.IniciaGeracao();
+    teste::PastaTemporaria outra;
+    g.sped.Path(outra.Path().string());
+    g.sped.Arquivo("outro.txt");
+    g.sped.WriteBloco_9();
+    EXPECT_EQ(teste::ConfereArquivoEFD(final), std::vector<std::string>{});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(g.pasta.Path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(outra.Path()), {}), 0);
+}
+
+TEST(GeradorEFD, ADelimiterInsideATextDoesNotSplitTheField) {
+    Geracao g;
+    g.sped.Bloco_0().Registro0000().NOME = "EMPRESA|TESTE";
+    g.sped.SaveFileTXT();
+    EXPECT_EQ(g.Linhas().front(), "|0000|006|0|0||01012013|31012013|EMPRESATESTE||SP|3550308||00|0|");
+}
+
 TEST(GeradorEFD, AFailedGenerationKeepsThePreviousFileAndLeavesNoPartialOne) {
     Geracao g;
     teste::GravaBytes(g.Final(), "arquivo do mês anterior\r\n");
@@ -263,6 +283,17 @@ TEST(GeradorEFD, BlockCWrittenAheadTakesItsPlaceOrLeavesNothing) {
     antecipado.sped.SaveFileTXT();
     EXPECT_EQ(teste::LeBytes(antecipado.Final()), teste::LeBytes(inteiro.Final()));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(antecipado.pasta.Path()), {}), 1);
+
+    // Written ahead after the generation started: the same file.
+    Geracao tarde;
+    prepara(tarde);
+    tarde.sped.IniciaGeracao();
+    preenche(tarde.sped, 1, 3);
+    tarde.sped.AntecipaBloco_C();
+    preenche(tarde.sped, 4, 2);
+    tarde.sped.SaveFileTXT();
+    EXPECT_EQ(teste::LeBytes(tarde.Final()), teste::LeBytes(inteiro.Final()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tarde.pasta.Path()), {}), 1);
 
     Geracao falha;
     prepara(falha);
