@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 namespace amostra {
@@ -38,7 +39,8 @@ bool VersaoDoLayout(const std::string& texto, efd::TCodVer& versao) {
 void GeraAmostra(const OpcoesAmostra& o, const std::string& arquivo, const efd::TErrorEvent& avisos) {
     efd::TGeradorEFD sped;
     if (avisos) sped.OnError(avisos);
-    sped.Arquivo(arquivo);
+    // A bare or relative name is taken from the current folder, not the program's.
+    sped.Arquivo(std::filesystem::absolute(arquivo).string());
     sped.DT_INI(o.inicio);
     sped.DT_FIN(o.fim);
     PreencheBloco0(sped, o);

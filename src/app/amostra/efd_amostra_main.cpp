@@ -2,6 +2,7 @@
 // Writes the sample file; data checks are printed on stderr as warnings.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "app/amostra/Amostra.h"
@@ -48,6 +49,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "erro: %s\n", e.what());
         return 1;
     }
-    std::printf("%s\n", saida.c_str());
+    std::printf("%s\n", std::filesystem::absolute(saida).string().c_str());
     return 0;
 }
