@@ -113,6 +113,7 @@ void ConfereUtilizavel(const TForm1& j) {
     EXPECT_TRUE(j.BtGravar->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(j.ProgressBar1->value(), 0);
+    EXPECT_GT(j.ProgressBar1->maximum(), 0) << "a busy bar after the run";
 }
 
 // The folder holds the one sound file the last run wrote.

@@ -536,6 +536,27 @@ TEST_F(Janela, GerarGravaOMesmoArquivoQueALinhaDeComando) {
     EXPECT_TRUE(teste::LeBytes(pastaJanela / "SPED_Contribuicoes_0112.txt") == esperado);
 }
 
+TEST_F(Janela, GerarQueFalhaNaConsultaDeixaAJanelaComoEstava) {
+    // The documents query fails on the server (a per-company table is gone) while
+    // the wait pointer is on and the bar shows the fetch as busy.
+    FixaHoje(10, 2, 2012);
+    const fs::path ini = CriaERP();
+    ExecutaNoERP(ini, "DROP TABLE NOTAITEN0001");
+    TForm1& j = Abre(ini);
+    j.EdtLocal->setText(QString::fromStdString(pasta_.Path().string()));
+    j.BitBtn1->click();
+    ASSERT_EQ(mensagens_.size(), 1u) << testing::PrintToString(Textos());
+    EXPECT_EQ(mensagens_[0].tipo, Tipo::Erro);
+    EXPECT_EQ(mensagens_[0].texto.rfind("Erro TIQuery.Open: ", 0), 0u) << mensagens_[0].texto;
+    EXPECT_TRUE(j.isVisible());
+    EXPECT_TRUE(j.BitBtn1->isEnabled());
+    EXPECT_FALSE(j.Executando());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(j.ProgressBar1->value(), 0);
+    EXPECT_GT(j.ProgressBar1->maximum(), 0) << "the bar is left busy";
+    EXPECT_FALSE(fs::exists(pasta_.Path() / "SPED_Contribuicoes_0112.txt"));
+}
+
 TEST_F(Janela, GerarNaoComecaOutraRodadaNemFechaDuranteAPrimeira) {
     FixaHoje(10, 2, 2012);
     const fs::path ini = CriaERP();

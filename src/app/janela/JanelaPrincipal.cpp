@@ -670,6 +670,8 @@ void TForm1::BitBtn1Click() {
         close();  // one start of the program writes one file
         return;
     }
+    // A run that failed while the documents were fetched left a busy bar.
+    ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     if (focoTravado && !focusWidget()) foco->setFocus(Qt::OtherFocusReason);
 }

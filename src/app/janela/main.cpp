@@ -7,12 +7,15 @@
 // ends the program (for the documentation). SPED_DATA_HOJE=DD/MM/AAAA fixes today's
 // date, and with it the default period.
 #include <QApplication>
+#include <QThread>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <string>
 
 #include "JanelaPrincipal.h"
+#include "erpdata/LogSQL.h"
 #include "export/Inicializacao.h"
 
 namespace {
@@ -24,6 +27,12 @@ constexpr const char* kUso = "uso: sped-contribuicoes [--config ARQUIVO.ini] [--
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     exportacao::FixaHojePeloAmbiente();
+    // The SQL log names the window that was active when a statement failed.
+    erpdata::DefineNomeJanelaAtiva([] {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread()) return std::string();
+        const QWidget* ativa = QApplication::activeWindow();
+        return ativa ? ativa->objectName().toStdString() : std::string();
+    });
 
     janela::TOpcoesJanela opcoes;
     QString captura;
