@@ -11,7 +11,9 @@ public:
     constexpr Currency() = default;
 
     // A number becomes an amount by multiplying by 10000 and rounding to the
-    // nearest integer, halves to even (0.00005 -> 0, 0.00015 -> 0.0002).
+    // nearest integer, halves to even. The decision is made on the double as
+    // stored: 0.00005 is a little above the half and gives 0.0001, 0.00015 a
+    // little below it and also gives 0.0001; only an exact tie goes to even.
     static Currency FromDouble(double value);
     static constexpr Currency FromRaw(int64_t tenThousandths) { Currency c; c.raw_ = tenThousandths; return c; }
 

@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
                 return 0;
             } else throw ErroDeUso{"opção desconhecida: " + a};
         }
-        // The period: the previous month unless given; an end alone gives its month's start.
+        // The period: the previous month unless given; a start alone runs to the end of its month.
         const auto padrao = exportacao::PeriodoPadrao(util::Data::Hoje());
         e.dtEntIni = inicio ? LeData("--inicio", *inicio) : padrao.first;
         e.dtEntFim = fim ? LeData("--fim", *fim) : (inicio ? e.dtEntIni.UltimoDiaDoMes() : padrao.second);
