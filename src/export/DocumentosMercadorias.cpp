@@ -30,9 +30,13 @@ void TExportacao::GeraC100() {
     const bool nfce = abrevi == "65";
     const bool comItens = !nfce || e_->CbItensNFCe;
     const std::string credor = c.CREDOR.AsString();
-    // An incoming document without item lines comes as one row with empty item
-    // columns: it opens its C100, but there is no item, unit, nature or C170 to write.
-    const bool semItem = c.CODIGO.IsNull();
+    const std::string tpEmi = c.TP_EMI.AsString();
+    // An incoming document without item lines comes as one row whose item columns
+    // are all null, its SERIE included (the item table's, never null in an item
+    // row): it opens its C100, but there is no item, unit, nature or C170 to write.
+    // An item line whose code is null is still an item line: it gets its C170, as
+    // its contributions go into block M. (Outgoing rows always have their item row.)
+    const bool semItem = tpEmi == "1" && c.SERIE.IsNull();
 
     if (comItens) {
         AdicionaParticipante();
@@ -44,7 +48,6 @@ void TExportacao::GeraC100() {
     if (!semItem) AdicionaNatureza(c.NATUREZA.AsString());
 
     const std::string serie = c.SERIE.AsString();
-    const std::string tpEmi = c.TP_EMI.AsString();
     auto [it, novo] = st.notasMercadorias.try_emplace(ChaveDocumento(tpEmi, st.numeroDocumento, credor, serie));
     DocumentoC100& doc = it->second;
     // A document already written to the file (block C is written ahead on large

@@ -1,5 +1,6 @@
 // The export run against a real database: each test inserts the few documents its
 // rule needs into the fixture, runs TExportacao and reads the written lines back.
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -755,6 +756,36 @@ TEST_F(ExportacaoBanco, ModelCodesAreComparedExactly) {
     EXPECT_EQ(arq.relatorio.linhasConsulta, 2);
 }
 
+TEST_F(ExportacaoBanco, GoodsServiceAndTransportDocumentsHaveTheirOwnKeys) {
+    // The same document number (its first six characters), participant and series
+    // in three families are three documents, whichever family comes first.
+    struct Documento {
+        const char *fatura, *modelo;
+    };
+    const Documento documentos[] = {
+        {"000900/A", "99"}, {"000900/B", "57"}, {"000900/C", "55"},  // goods last
+        {"000901/A", "55"}, {"000901/B", "07"}, {"000901/C", "99"},  // goods first
+    };
+    for (const Documento& d : documentos) {
+        NotaSaida n;
+        n.fatura = d.fatura;
+        n.modelo = d.modelo;
+        n.itens = {ItemSaida{}};
+        Insere(n);
+    }
+
+    const auto a = Exporta();
+    EXPECT_EQ(a.Sequencia({"C100", "C170"}), "C100 C170 C100 C170");
+    EXPECT_EQ(a.Sequencia({"A100", "A170"}), "A100 A170 A100 A170");
+    EXPECT_EQ(a.Conta("D100"), 2u);
+    for (const char* reg : {"C100", "A100", "D100"}) {
+        SCOPED_TRACE(reg);
+        const auto linhas = a.Registros(reg);
+        ASSERT_EQ(linhas.size(), 2u);
+        EXPECT_EQ(Campo(linhas[0], "NUM_DOC") + " " + Campo(linhas[1], "NUM_DOC"), "000900 000901");
+    }
+}
+
 TEST_F(ExportacaoBanco, PeriodWithoutDocumentsStillNamesTheCompany) {
     NotaSaida fora;
     fora.emissao = fora.saida = "2012-02-01";
@@ -899,6 +930,49 @@ TEST_F(ExportacaoBanco, IncomingDocumentWithoutItemsHasNoEmptyItem) {
     EXPECT_EQ(arq.Conta("0150"), 1u);
 }
 
+TEST_F(ExportacaoBanco, ItemLineWithoutACodeKeepsItsC170) {
+    // The item code is optional in the ERP. A line without one is still an item
+    // line, not a document without items: its C170 carries its amounts, so block C
+    // agrees with block M, which takes every row. Both directions.
+    NotaEntrada e;
+    e.notafiscal = "7101";
+    ItemEntrada m01, semCodigoE;
+    semCodigoE.codigo = "SEMCOD";
+    semCodigoE.descricao = "ITEM SEM CODIGO";
+    semCodigoE.valor = semCodigoE.valorTot = 50;
+    e.itens = {m01, semCodigoE};
+    Insere(e);
+    NotaSaida s;
+    s.fatura = "7102";
+    ItemSaida p01, semCodigoS;
+    semCodigoS.codigo = "SEMCOD";
+    semCodigoS.descricao = "ITEM SEM CODIGO";
+    semCodigoS.valor = semCodigoS.basePis = semCodigoS.baseCofins = 40;
+    s.itens = {p01, semCodigoS};
+    Insere(s);
+    Sql("UPDATE " + Tab("NF_ENTRA_ITEN") + " SET CODIGO = NULL WHERE CODIGO = 'SEMCOD'");
+    Sql("UPDATE " + Tab("NOTAITEN") + " SET CODIGO = NULL WHERE CODIGO = 'SEMCOD'");
+
+    const auto a = Exporta();
+    EXPECT_EQ(a.Sequencia({"C100", "C170"}), "C100 C170 C170 C100 C170 C170");
+    std::vector<std::string> semCodigo;
+    double basesC170 = 0;
+    for (const auto& l : a.Registros("C170")) {
+        if (Campo(l, "COD_ITEM").empty())
+            semCodigo.push_back(Campos(l, {"DESCR_COMPL", "VL_ITEM", "VL_BC_PIS", "VL_PIS", "VL_BC_COFINS", "VL_COFINS"}));
+        std::string base = Campo(l, "VL_BC_PIS");
+        std::replace(base.begin(), base.end(), ',', '.');
+        basesC170 += std::stod(base);
+    }
+    // 50.00 at 1.65 is 0.825, cut to 0.82; at 7.6, 3.80. 40.00: 0.66 and 3.04.
+    EXPECT_EQ(semCodigo, (std::vector<std::string>{"ITEM SEM CODIGO|50,00|50,00|0,82|50,00|3,80",
+                                                   "ITEM SEM CODIGO|40,00|40,00|0,66|40,00|3,04"}));
+    // Block M: 150.00 in and 140.00 out at 1.65, the same bases as the C170 lines.
+    ASSERT_EQ(a.Conta("M100"), 1u);
+    EXPECT_EQ(Campo(a.Primeiro("M100"), "VL_BC_PIS"), "290,00");
+    EXPECT_DOUBLE_EQ(basesC170, 290);
+}
+
 TEST_F(ExportacaoBanco, WritingBlockCAheadGivesTheSameFile) {
     // Large periods write their goods documents ahead to keep memory bounded; the
     // file must not change by a byte, whatever comes between them (bills, NFC-e
@@ -976,6 +1050,52 @@ TEST_F(ExportacaoBanco, MasterDataOncePerCodeWhereFirstNeeded) {
     EXPECT_EQ(a.Registros("0190"), std::vector<std::string>{"|0190|UN|Descricao UN|"});
     EXPECT_EQ(a.Conta("0200"), 1u);
     EXPECT_EQ(a.Registros("0400"), std::vector<std::string>{"|0400|5102|VENDA DE MERCADORIA|"});
+}
+
+TEST_F(ExportacaoBanco, LongCodesAndDocumentNumbersAreKeptWhole) {
+    // Codes that share their first characters are different codes: units beyond
+    // three characters, items beyond fifteen (an item billed by colour is its code
+    // followed by its colour), incoming document numbers of ten characters. Each
+    // gives its register once, however often it occurs. (Participant codes, series
+    // and natures are no longer in the ERP than their stores ever kept.)
+    for (const char* fatura : {"800", "801"}) {
+        NotaSaida n;
+        n.fatura = fatura;
+        n.tipfat = "T";
+        ItemSaida a, b;
+        a.codigo = b.codigo = "ABCDEFGHIJKLMNO";
+        a.cor = "01", a.unidade = "CAIXA1";
+        b.cor = "02", b.unidade = "CAIXA2";
+        n.itens = {a, b};
+        Insere(n);
+    }
+    NotaEntrada e;
+    e.notafiscal = "1234567890";
+    e.itens = {ItemEntrada{}, ItemEntrada{}};
+    Insere(e);
+    e.notafiscal = "1234567891";
+    e.itens.resize(1);
+    Insere(e);
+
+    const auto a = Exporta();
+    // How many registers `reg` carry `valor` in `campo`.
+    auto vezes = [&](const char* reg, const char* campo, const char* valor) {
+        int n = 0;
+        for (const auto& l : a.Registros(reg)) n += Campo(l, campo) == valor;
+        return n;
+    };
+    EXPECT_EQ(vezes("0200", "COD_ITEM", "ABCDEFGHIJKLMNO01"), 1);
+    EXPECT_EQ(vezes("0200", "COD_ITEM", "ABCDEFGHIJKLMNO02"), 1);
+    EXPECT_EQ(vezes("0190", "UNID", "CAIXA1"), 1);
+    EXPECT_EQ(vezes("0190", "UNID", "CAIXA2"), 1);
+    // Each document once, with all its items.
+    std::string documentos;
+    for (const auto& l : a.linhas) {
+        const std::string reg = teste::CodigoDaLinha(l);
+        if (reg == "C100") documentos += (documentos.empty() ? "" : " ") + Campo(l, "NUM_DOC") + ":";
+        if (reg == "C170") documentos += Campo(l, "NUM_ITEM");
+    }
+    EXPECT_EQ(documentos, "1234567890:12 1234567891:1 800:12 801:12");
 }
 
 TEST_F(ExportacaoBanco, ItemTypeClassificationAndUnit) {
