@@ -93,6 +93,18 @@ void CriaBancoFirebird(const std::string& arquivo, const std::string& usuario, c
 #endif
 }
 
+void CancelaOperacaoFirebird(const void* handleConexao) {
+#ifdef ERPDATA_COM_FBCLIENT
+    if (!handleConexao) return;
+    isc_db_handle h;
+    std::memcpy(&h, handleConexao, sizeof h);
+    ISC_STATUS_ARRAY status{};
+    fb_cancel_operation(status, &h, fb_cancel_raise);
+#else
+    (void)handleConexao;
+#endif
+}
+
 struct CanceladorFirebird::Estado {
     std::mutex m;
     std::condition_variable cv;

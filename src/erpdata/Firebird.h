@@ -15,6 +15,10 @@ void PreparaFirebirdEmbutido();
 // page size 4096 and UTF8 as default character set. Raises EDatabaseError.
 void CriaBancoFirebird(const std::string& arquivo, const std::string& usuario, const std::string& senha);
 
+// Cancels the statement running on the connection now (from another thread: the
+// one running it gets the cancellation as its statement's error).
+void CancelaOperacaoFirebird(const void* handleConexao);
+
 // While alive, cancels the connection's running statement once `ms` have passed.
 // Firebird 3 has no statement time-out of its own (it came with Firebird 4); a
 // watcher thread calling fb_cancel_operation is what it allows.

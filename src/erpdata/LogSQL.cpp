@@ -128,11 +128,14 @@ void GravaLogSQL(const TTIDatabase* db, std::string_view texto, bool dadosDaCone
             maquina = NomeComputador();
             ip = EnderecoIPLocal();
         }
-        std::string janela;
+        // Called outside the lock: the window's function may do anything, including
+        // asking for the program's folder.
+        std::function<std::string()> nomeJanela;
         {
             std::lock_guard lk(Trava());
-            if (JanelaAtiva()) janela = JanelaAtiva()();
+            nomeJanela = JanelaAtiva();
         }
+        std::string janela = nomeJanela ? nomeJanela() : std::string();
         fs::path base = PastaPrograma();
         fs::path pasta = base / "Logs";
         std::error_code ec;

@@ -18,7 +18,9 @@ class TTIDatabase;
 std::filesystem::path PastaPrograma();
 void DefinePastaPrograma(const std::filesystem::path& pasta);
 
-// Name of the window the user is in, written into each line; the window installs it.
+// Name of the window the user is in, written into each line; the window installs it
+// (an empty function: no window, an empty field). It is called on the thread that
+// writes the line, the one running the statements.
 void DefineNomeJanelaAtiva(std::function<std::string()> f);
 
 std::string NomeComputador();

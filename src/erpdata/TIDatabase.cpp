@@ -217,14 +217,8 @@ void TTITransaction::Rollback() {
     if (!i.db.rollback()) throw EDatabaseError(MensagemFalha(i, i.db.lastError()));
 }
 
-void TTITransaction::CommitRetaining() {
-    Commit();
-    StartTransaction();
-}
+void TTITransaction::CommitRetaining() { Commit(); }
 
-void TTITransaction::RollbackRetaining() {
-    Rollback();
-    StartTransaction();
-}
+void TTITransaction::RollbackRetaining() { Rollback(); }
 
 }  // namespace erpdata

@@ -12,8 +12,11 @@ namespace erpdata {
 
 class TTIDatabase;
 
-// The connection's one transaction. Nothing commits by itself: writes stay pending
-// until CommitRetaining and are rolled back when the connection closes.
+// The connection's one transaction. A write starts it; nothing commits by itself:
+// writes stay pending until CommitRetaining and are rolled back when the connection
+// closes. Reads outside it each see what was committed when they start; inside it
+// they also see its pending writes (and, on Firebird, nothing committed by others
+// after it started: Qt starts Firebird transactions as snapshots).
 class TTITransaction {
 public:
     explicit TTITransaction(TTIDatabase& db) : db_(db) {}
@@ -21,7 +24,9 @@ public:
     bool Active() const;
     void Commit();
     void Rollback();
-    // Commit / roll back and go on with a fresh transaction, as the settings save does.
+    // Commit / roll back and leave the next write to start a fresh transaction, so
+    // that the reads in between see what other users committed meanwhile (a
+    // transaction started at once would freeze them at this moment on Firebird).
     void CommitRetaining();
     void RollbackRetaining();
 

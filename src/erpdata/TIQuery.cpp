@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <cmath>
+#include <exception>
+#include <future>
+#include <mutex>
 #include <thread>
 
 #include <QDate>
@@ -288,6 +290,30 @@ void TTIQuery::AbreSelect() {
     First();
 }
 
+namespace {
+
+// The worker's statement as the caller's thread can stop it. The worker installs
+// the cancellation once its connection is open and removes it before closing it.
+class CancelaBusca {
+public:
+    void Define(std::function<void()> f) {
+        std::lock_guard lk(m_);
+        cancela_ = std::move(f);
+    }
+    void Cancela() {
+        std::lock_guard lk(m_);
+        if (cancela_) cancela_();
+    }
+
+private:
+    std::mutex m_;
+    std::function<void()> cancela_;
+};
+
+struct BuscaAbandonada {};
+
+}  // namespace
+
 std::unique_ptr<ResultadoMemoria> TTIQuery::BuscaEmOutraConexao(TTIDatabase::Impl& i, Dialeto d,
                                                                const std::string& texto) {
     // A Qt connection belongs to the thread that opened it: the worker opens its own
@@ -295,31 +321,88 @@ std::unique_ptr<ResultadoMemoria> TTIQuery::BuscaEmOutraConexao(TTIDatabase::Imp
     static std::atomic<int> seq{0};
     const QString nome = i.nomeConexao + QStringLiteral("-busca-%1").arg(seq++);
     std::atomic<int64_t> buscadas{0};
+    // Set when AoBuscarLinhas failed: nobody wants the rows any more.
+    std::atomic<bool> abandonada{false};
+    CancelaBusca cancelamento;
+    // Read only after the worker ended (the future orders it).
+    bool perdidaNoTrabalhador = false;
     auto tarefa = std::async(std::launch::async, [&]() -> std::unique_ptr<ResultadoMemoria> {
         TTIDatabase::Impl w;
         w.nomeConexao = nome;
         struct Esquece {
             TTIDatabase::Impl& w;
+            CancelaBusca& cancelamento;
             ~Esquece() {
+                cancelamento.Define(nullptr);
                 if (w.db.isOpen()) w.db.close();
                 w.db = QSqlDatabase();
                 QSqlDatabase::removeDatabase(w.nomeConexao);
             }
-        } esquece{w};
+        } esquece{w, cancelamento};
         w.db = QSqlDatabase::cloneDatabase(i.nomeConexao, nome);
         // Without a second connection (the server refuses one more) the fetch
         // runs on the query's own connection, as without a worker.
         if (!w.db.open()) return nullptr;
         if (d == Dialeto::PostgreSQL) {
-            QSqlQuery semLimite(w.db);
-            semLimite.exec(QStringLiteral("SET statement_timeout TO 0"));
+            QSqlQuery sessao(w.db);
+            sessao.exec(QStringLiteral("SET statement_timeout TO 0"));
+            // The driver reads a result to its end before it lets go of it, however
+            // little of it is still wanted: only the server can cut it short, asked
+            // from the query's own connection (it belongs to the caller's thread).
+            if (sessao.exec(QStringLiteral("SELECT pg_backend_pid()")) && sessao.next()) {
+                const qlonglong pid = sessao.value(0).toLongLong();
+                cancelamento.Define([&i, pid] {
+                    QSqlQuery q(i.db);
+                    q.exec(QStringLiteral("SELECT pg_cancel_backend(%1)").arg(pid));
+                });
+            }
+        } else if (d == Dialeto::Firebird) {
+            QVariant guarda;
+            if (HandleFirebird(w, guarda)) cancelamento.Define([guarda] { CancelaOperacaoFirebird(guarda.constData()); });
         }
-        return ExecutaEBusca(w, d, texto, [&](int64_t n) { buscadas.store(n, std::memory_order_relaxed); }, 0);
+        if (abandonada.load()) throw BuscaAbandonada{};
+        auto aoBuscar = [&](int64_t n) {
+            if (abandonada.load(std::memory_order_relaxed)) throw BuscaAbandonada{};
+            buscadas.store(n, std::memory_order_relaxed);
+        };
+        try {
+            return ExecutaEBusca(w, d, texto, aoBuscar, 0);
+        } catch (const EDatabaseError&) {
+            perdidaNoTrabalhador = w.perdida;
+            throw;
+        }
     });
-    AoBuscarLinhas(0);
-    while (tarefa.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
-        AoBuscarLinhas(buscadas.load(std::memory_order_relaxed));
-    return tarefa.get();
+
+    // A callback that fails (a window torn down mid-run) is not called again; the
+    // worker's statement is cancelled, and the failure raised once the worker ended.
+    std::exception_ptr falhaAviso;
+    auto avisa = [&](int64_t n) {
+        try {
+            AoBuscarLinhas(n);
+        } catch (...) {
+            falhaAviso = std::current_exception();
+            abandonada.store(true);
+        }
+    };
+    avisa(0);
+    while (!falhaAviso && tarefa.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        avisa(buscadas.load(std::memory_order_relaxed));
+    if (falhaAviso) {
+        // Asked again until the worker ends: a cancellation that reaches the server
+        // just before the statement starts cancels nothing.
+        do cancelamento.Cancela();
+        while (tarefa.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready);
+        std::rethrow_exception(falhaAviso);
+    }
+    try {
+        return tarefa.get();
+    } catch (const EDatabaseError&) {
+        // The worker's copy found the server gone; whether this connection is gone
+        // too is only known by asking it, and Perdida() must say so (the message
+        // raised stays the worker's).
+        if (perdidaNoTrabalhador) Banco().Responde();
+        throw;
+    }
 }
 
 void TTIQuery::Executa(const std::string& texto, bool limite) {
@@ -329,7 +412,8 @@ void TTIQuery::Executa(const std::string& texto, bool limite) {
     if (!db.Conectado()) throw EDatabaseError("Conexão com o banco de dados não está aberta");
     int ms = limite ? (TempoLimiteMs ? TempoLimiteMs : LimitePadrao(d)) : 0;
 
-    // Writes run inside the connection's one transaction, which only a commit ends.
+    // Writes run inside the connection's one transaction, started by the first write
+    // after a commit or rollback and ended only by the next one.
     db.Transacao().StartTransaction();
     if (d == Dialeto::PostgreSQL) AjustaTempoLimitePg(i, ms);
 

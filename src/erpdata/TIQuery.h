@@ -65,7 +65,10 @@ public:
     // connection in a worker thread, and AoBuscarLinhas is called every few
     // milliseconds from this thread meanwhile, also while the server is still
     // working out the first row (a window keeps repainting all along). Without a
-    // second connection the fetch runs here as usual.
+    // second connection the fetch runs here as usual. Failures read as on the
+    // query's own connection, whose Perdida() also tells when the server went away.
+    // An AoBuscarLinhas that raises is not called again: the worker's statement is
+    // cancelled, and its exception raised (as an Open failure) once the worker ended.
     bool BuscaEmSegundoPlano = false;
 
     // The SQL text; every line ends with CR LF.
