@@ -17,9 +17,10 @@ pg_como_dono() {
   if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi
 }
 
+# The first port from $1 (54329 by default) on which nothing answers.
 pg_porta_livre() {
   local p
-  for p in $(seq 54329 54399); do
+  for p in $(seq "${1:-54329}" 54399); do
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then echo "$p"; return 0; fi
   done
   return 1
@@ -37,9 +38,20 @@ pg_inicia() {
   pg_como_dono "$bin/initdb" -D "$PG_DIR/dados" -U postgres --pwfile="$PG_DIR/senha" \
       --auth-local=trust --auth-host=scram-sha-256 -E UTF8 --locale=C.UTF-8 >"$PG_DIR/initdb.log" 2>&1 \
     || { cat "$PG_DIR/initdb.log" >&2; return 1; }
-  EFD_PG_PORT=$(pg_porta_livre) || { echo "nenhuma porta livre para o PostgreSQL" >&2; return 1; }
-  export EFD_PG_PORT
-  pg_sobe || return 1
+  # Another server may take the port found free before this one binds it (tests
+  # start private servers side by side): then the next free port is tried.
+  local desde=54329 tentativa
+  for tentativa in 1 2 3 4 5 6 7 8; do
+    EFD_PG_PORT=$(pg_porta_livre "$desde") || { echo "nenhuma porta livre para o PostgreSQL" >&2; return 1; }
+    export EFD_PG_PORT
+    if pg_sobe 2>/dev/null; then break; fi
+    if [ "$tentativa" = 8 ] || ! grep -q "could not bind\|could not create any TCP/IP sockets" "$PG_DIR/servidor.log"; then
+      cat "$PG_DIR/servidor.log" >&2
+      return 1
+    fi
+    desde=$((EFD_PG_PORT + 1 + RANDOM % 4))
+    : > "$PG_DIR/servidor.log"
+  done
   export EFD_PG_SOCKET_DIR="$PG_DIR/sock"
   export EFD_PG_DATA_DIR="$PG_DIR/dados"
   echo "PostgreSQL de teste em 127.0.0.1:$EFD_PG_PORT ($PG_DIR)"
