@@ -22,8 +22,8 @@ void Escreve(TBloco_C& bloco, TRegistroList<R>& lista, int& contador, W escreve)
 // writes only what was added since.
 template <class R, class W>
 void EscreveEEsvazia(TBloco_C& bloco, TRegistroList<R>& lista, int& contador, W escreve) {
-    Escreve(bloco, lista, contador, escreve);
-    lista.Clear();
+    contador += lista.Count();
+    lista.EsvaziaComCada([&](R& r) { (bloco.*escreve)(r); });
 }
 
 // A field whose null flag is decided per record.

@@ -45,6 +45,23 @@ public:
         return items_.back().get();
     }
     void Clear() { items_.clear(); }
+    // Hands each register to `escreve` and frees it right after, while it is still
+    // in the cache, then leaves the list empty. On a failure the registers not yet
+    // handed over stay in the list.
+    template <class F>
+    void EsvaziaComCada(F&& escreve) {
+        size_t i = 0;
+        try {
+            for (; i < items_.size(); ++i) {
+                escreve(*items_[i]);
+                items_[i].reset();
+            }
+        } catch (...) {
+            items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(i));
+            throw;
+        }
+        items_.clear();
+    }
 
     // Range-for over the registers themselves.
     struct Iterador {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "efd/EFDBlocos.h"
 #include "efd/RegistroList.h"
@@ -102,4 +104,24 @@ TEST(TRegistroList, OwnsItsItemsAndReportsBadIndexes) {
     EXPECT_EQ(lista.Count(), 0);
     TOpenBlocos abertura;
     EXPECT_EQ(abertura.IND_MOV, TIndMov::imComDados);
+}
+
+TEST(TRegistroList, EmptiedOneByOneKeepsWhatWasNotWrittenWhenAWriteFails) {
+    struct R { int x = 0; };
+    TRegistroList<R> lista;
+    for (int i = 1; i <= 4; ++i) lista.New()->x = i;
+    std::vector<int> escritos;
+    EXPECT_THROW(lista.EsvaziaComCada([&](R& r) {
+        if (r.x == 3) throw std::runtime_error("disco cheio");
+        escritos.push_back(r.x);
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(escritos, (std::vector<int>{1, 2}));
+    // No freed slot is left behind: the list holds the registers still to write.
+    ASSERT_EQ(lista.Count(), 2);
+    EXPECT_EQ(lista.Items(0)->x, 3);
+    EXPECT_EQ(lista.Ultimo()->x, 4);
+    lista.EsvaziaComCada([&](R& r) { escritos.push_back(r.x); });
+    EXPECT_EQ(escritos, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(lista.Count(), 0);
 }
