@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder per test under the build tree, removed when the test ends, and
-// small helpers to read what a test wrote.
+// A fresh folder per test under the build tree (or another base), removed when the
+// test ends, and small helpers to read what a test wrote.
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -14,14 +14,13 @@ namespace teste {
 
 class PastaTemporaria {
 public:
-    PastaTemporaria() {
+    explicit PastaTemporaria(const std::filesystem::path& base = TEST_TMP_DIR) {
         static std::atomic<int> seq{0};
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string nome = info ? std::string(info->test_suite_name()) + "." + info->name() : "sem_teste";
         for (char& c : nome)
             if (c == '/') c = '_';
-        path_ = std::filesystem::path(TEST_TMP_DIR) /
-                (nome + "-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
+        path_ = base / (nome + "-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

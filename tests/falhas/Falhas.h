@@ -45,6 +45,42 @@ inline const char* Ambiente(const char* nome) {
 
 inline bool TemPostgres() { return std::getenv("EFD_PG_PORT") != nullptr; }
 
+// Root ignores permissions, so some cases run the exporter as "nobody". That user
+// must reach the program and the test's folders, which a build tree in a private
+// home (/root/...) does not let it do: such cases work in a folder of this process
+// under the system's temp folder, removed at the end, with a copy of the program.
+inline const fs::path& PastaDeTodos() {
+    struct Pasta {
+        fs::path caminho;
+        Pasta() : caminho(fs::temp_directory_path() / ("efd-falhas-" + std::to_string(::getpid()))) {
+            fs::create_directories(caminho);
+            fs::permissions(caminho, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+        }
+        ~Pasta() {
+            std::error_code ec;
+            fs::remove_all(caminho, ec);
+        }
+    };
+    static const Pasta pasta;
+    return pasta.caminho;
+}
+
+// A copy of `programa` that every user may run (made once per process).
+inline std::string ProgramaParaTodos(const std::string& programa) {
+    static std::map<std::string, std::string> copias;
+    std::string& copia = copias[programa];
+    if (copia.empty()) {
+        const fs::path destino = PastaDeTodos() / "programa" / fs::path(programa).filename();
+        fs::create_directories(destino.parent_path());
+        fs::copy_file(programa, destino, fs::copy_options::overwrite_existing);
+        fs::permissions(destino, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
+        copia = destino.string();
+    }
+    return copia;
+}
+
 struct Execucao {
     int codigo = -1;     // exit status; -1 when the process ended on a signal
     int sinal = 0;
@@ -70,7 +106,7 @@ public:
         erros_ = pasta / ("stderr-" + n + ".txt");
         const int fdSaida = ::open(saida_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int fdErros = ::open(erros_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<std::string> args = {o.programa};
+        std::vector<std::string> args = {o.uid ? ProgramaParaTodos(o.programa) : std::string(o.programa)};
         args.insert(args.end(), argumentos.begin(), argumentos.end());
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());

@@ -104,7 +104,7 @@ void PrintTo(const CasoConfiguracao& c, std::ostream* os) { *os << c.nome; }
 
 class ConfiguracaoComFalha : public ::testing::TestWithParam<CasoConfiguracao> {
 protected:
-    teste::PastaTemporaria pasta_;
+    teste::PastaTemporaria pasta_{falhas::PastaDeTodos()};  // some cases run as another user
 };
 
 TEST_P(ConfiguracaoComFalha, MensagemClaraSaida1NadaGravado) {
@@ -166,7 +166,7 @@ protected:
     }
 
     static inline falhas::BancoPGCompartilhado banco_;
-    teste::PastaTemporaria pasta_;
+    teste::PastaTemporaria pasta_{falhas::PastaDeTodos()};  // some cases run as another user
     fs::path ini_, saida_;
 };
 
