@@ -93,13 +93,27 @@ void CriaBancoFirebird(const std::string& arquivo, const std::string& usuario, c
 #endif
 }
 
-void CancelaOperacaoFirebird(const void* handleConexao) {
 #ifdef ERPDATA_COM_FBCLIENT
-    if (!handleConexao) return;
+namespace {
+
+// The connection's handle as Qt's QIBASE driver hands it out.
+isc_db_handle HandleDe(const void* handleConexao) {
     isc_db_handle h;
     std::memcpy(&h, handleConexao, sizeof h);
+    return h;
+}
+
+void Cancela(isc_db_handle h) {
     ISC_STATUS_ARRAY status{};
     fb_cancel_operation(status, &h, fb_cancel_raise);
+}
+
+}  // namespace
+#endif
+
+void CancelaOperacaoFirebird(const void* handleConexao) {
+#ifdef ERPDATA_COM_FBCLIENT
+    if (handleConexao) Cancela(HandleDe(handleConexao));
 #else
     (void)handleConexao;
 #endif
@@ -116,15 +130,12 @@ struct CanceladorFirebird::Estado {
 CanceladorFirebird::CanceladorFirebird(const void* handleConexao, int ms) {
 #ifdef ERPDATA_COM_FBCLIENT
     if (!handleConexao || ms <= 0) return;
-    isc_db_handle h;
-    std::memcpy(&h, handleConexao, sizeof h);
     estado_ = std::make_shared<Estado>();
-    estado_->vigia = std::thread([e = estado_, h, ms]() mutable {
+    estado_->vigia = std::thread([e = estado_, h = HandleDe(handleConexao), ms] {
         std::unique_lock lk(e->m);
         if (e->cv.wait_for(lk, std::chrono::milliseconds(ms), [&] { return e->terminou; })) return;
         e->disparou = true;
-        ISC_STATUS_ARRAY status{};
-        fb_cancel_operation(status, &h, fb_cancel_raise);
+        Cancela(h);
     });
 #else
     (void)handleConexao; (void)ms;

@@ -49,13 +49,15 @@ inline bool TemPostgres() { return std::getenv("EFD_PG_PORT") != nullptr; }
 // must reach the program and the test's folders, which a build tree in a private
 // home (/root/...) does not let it do: such cases work in a folder of this process
 // under the system's temp folder, removed at the end, with a copy of the program.
+inline constexpr fs::perms kParaTodos = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec;
+
 inline const fs::path& PastaDeTodos() {
     struct Pasta {
         fs::path caminho;
         Pasta() : caminho(fs::temp_directory_path() / ("efd-falhas-" + std::to_string(::getpid()))) {
             fs::create_directories(caminho);
-            fs::permissions(caminho, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                         fs::perms::others_read | fs::perms::others_exec);
+            fs::permissions(caminho, kParaTodos);
         }
         ~Pasta() {
             std::error_code ec;
@@ -74,8 +76,7 @@ inline std::string ProgramaParaTodos(const std::string& programa) {
         const fs::path destino = PastaDeTodos() / "programa" / fs::path(programa).filename();
         fs::create_directories(destino.parent_path());
         fs::copy_file(programa, destino, fs::copy_options::overwrite_existing);
-        fs::permissions(destino, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                     fs::perms::others_read | fs::perms::others_exec);
+        fs::permissions(destino, kParaTodos);
         copia = destino.string();
     }
     return copia;

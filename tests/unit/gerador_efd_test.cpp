@@ -273,27 +273,24 @@ TEST(GeradorEFD, BlockCWrittenAheadTakesItsPlaceOrLeavesNothing) {
     preenche(inteiro.sped, 1, 5);
     inteiro.sped.SaveFileTXT();
 
-    Geracao antecipado;
-    prepara(antecipado);
-    preenche(antecipado.sped, 1, 2);
-    antecipado.sped.AntecipaBloco_C();
-    preenche(antecipado.sped, 3, 2);
-    antecipado.sped.AntecipaBloco_C();
-    preenche(antecipado.sped, 5, 1);
-    antecipado.sped.SaveFileTXT();
-    EXPECT_EQ(teste::LeBytes(antecipado.Final()), teste::LeBytes(inteiro.Final()));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(antecipado.pasta.Path()), {}), 1);
-
-    // Written ahead after the generation started: the same file.
-    Geracao tarde;
-    prepara(tarde);
-    tarde.sped.IniciaGeracao();
-    preenche(tarde.sped, 1, 3);
-    tarde.sped.AntecipaBloco_C();
-    preenche(tarde.sped, 4, 2);
-    tarde.sped.SaveFileTXT();
-    EXPECT_EQ(teste::LeBytes(tarde.Final()), teste::LeBytes(inteiro.Final()));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tarde.pasta.Path()), {}), 1);
+    // The same five documents in batches, block C written ahead after each batch
+    // but the last; also after the generation started.
+    struct Caso { bool depoisDoInicio; std::vector<int> lotes; };
+    const Caso casos[] = {{false, {2, 2, 1}}, {true, {3, 2}}};
+    for (const Caso& c : casos) {
+        Geracao antecipado;
+        prepara(antecipado);
+        if (c.depoisDoInicio) antecipado.sped.IniciaGeracao();
+        int primeiro = 1;
+        for (size_t i = 0; i < c.lotes.size(); ++i) {
+            if (i > 0) antecipado.sped.AntecipaBloco_C();
+            preenche(antecipado.sped, primeiro, c.lotes[i]);
+            primeiro += c.lotes[i];
+        }
+        antecipado.sped.SaveFileTXT();
+        EXPECT_EQ(teste::LeBytes(antecipado.Final()), teste::LeBytes(inteiro.Final())) << c.depoisDoInicio;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(antecipado.pasta.Path()), {}), 1);
+    }
 
     Geracao falha;
     prepara(falha);
